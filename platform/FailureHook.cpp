@@ -1,0 +1,31 @@
+#include "platform/FailureHook.h"
+
+#include "platform/DbException.h"
+
+#include <string>
+
+namespace ovl::db {
+
+namespace {
+// The program runs its database work on one thread; tests arm the hook on the same one.
+long g_nFailAt = 0;
+long g_nExecuted = 0;
+} // namespace
+
+void FailureHook::FailAtStatement(long n) {
+    g_nFailAt = n;
+    g_nExecuted = 0;
+}
+
+void FailureHook::Disarm() { FailAtStatement(0); }
+
+long FailureHook::ExecutedCount() { return g_nExecuted; }
+
+void FailureHook::BeforeExecute() {
+    ++g_nExecuted;
+    if (g_nFailAt > 0 && g_nExecuted == g_nFailAt)
+        throw DbException("Injected failure at statement " + std::to_string(g_nExecuted), "HY000",
+                          -1);
+}
+
+} // namespace ovl::db
