@@ -128,8 +128,8 @@ std::string ValueOfLine(std::string_view line) {
 }
 
 std::string ValueLine(const std::string& name, const std::string& value) {
-    const std::string utf8 = Cp1252ToUtf8(value);
-    return Cp1252ToUtf8(name) + "=" + (NeedsQuotes(utf8) ? Quote(utf8) : utf8);
+    const std::string utf8 = ovl::text::Cp1252ToUtf8(value);
+    return ovl::text::Cp1252ToUtf8(name) + "=" + (NeedsQuotes(utf8) ? Quote(utf8) : utf8);
 }
 
 // Reads a whole file; false with errno set on failure.
@@ -216,7 +216,7 @@ int IniSettingsStore::GetInt(const std::string& section, const std::string& name
 std::string IniSettingsStore::GetString(const std::string& section, const std::string& name,
                                         const std::string& defaultValue) const {
     const Line* line = FindValue(section, name);
-    return line ? Utf8ToCp1252(ValueOfLine(line->text)) : defaultValue;
+    return line ? ovl::text::Utf8ToCp1252(ValueOfLine(line->text)) : defaultValue;
 }
 
 bool IniSettingsStore::WriteInt(const std::string& section, const std::string& name, int value) {
@@ -245,11 +245,11 @@ bool IniSettingsStore::WriteString(const std::string& section, const std::string
 void IniSettingsStore::Load() {
     std::string content;
     if (!ReadWholeFile(m_path, content)) {
-        if (errno == ENOENT)
+        if (errno == ENOENT || errno == ENOTDIR) // no such file: nothing stored yet
             return;
         m_bUnusable = true;
         Report("The settings file " + PathText() + " cannot be read (" +
-               Utf8ToCp1252(std::strerror(errno)) + "); default settings are used.");
+               ovl::text::Utf8ToCp1252(std::strerror(errno)) + "); default settings are used.");
         return;
     }
     std::size_t badLine = 0;
@@ -278,11 +278,12 @@ bool IniSettingsStore::ParseDocument(const std::string& content, Document& docum
         if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#') {
             lines.push_back({std::string(text), {}, false});
         } else if (trimmed.front() == '[' && trimmed.back() == ']' && trimmed.size() > 2) {
-            const std::string name = Utf8ToCp1252(Trim(trimmed.substr(1, trimmed.size() - 2)));
+            const std::string name =
+                ovl::text::Utf8ToCp1252(Trim(trimmed.substr(1, trimmed.size() - 2)));
             document.sections.push_back({name, {{std::string(text), {}, false}}});
         } else if (const std::size_t equals = trimmed.find('=');
                    equals != std::string_view::npos && equals > 0 && !document.sections.empty()) {
-            const std::string name = Utf8ToCp1252(Trim(trimmed.substr(0, equals)));
+            const std::string name = ovl::text::Utf8ToCp1252(Trim(trimmed.substr(0, equals)));
             lines.push_back({std::string(text), name, true});
         } else {
             badLine = number;
@@ -326,7 +327,8 @@ void IniSettingsStore::SetValue(Document& document, const std::string& section,
             document.sections.empty() ? document.preamble : document.sections.back().lines;
         if (!last.empty() && !Trim(last.back().text).empty())
             last.push_back({});
-        document.sections.push_back({section, {{"[" + Cp1252ToUtf8(section) + "]", {}, false}}});
+        document.sections.push_back(
+            {section, {{"[" + ovl::text::Cp1252ToUtf8(section) + "]", {}, false}}});
         first = &document.sections.back();
     }
     // A new value goes after the section's last non-blank line.
@@ -348,8 +350,8 @@ bool IniSettingsStore::Save(const Document& document) {
 
     const std::string failure = ReplaceFile(m_path, content);
     if (!failure.empty()) {
-        Report("The settings file " + PathText() + " cannot be written (" + Utf8ToCp1252(failure) +
-               ").");
+        Report("The settings file " + PathText() + " cannot be written (" +
+               ovl::text::Utf8ToCp1252(failure) + ").");
         return false;
     }
     return true;
@@ -361,7 +363,7 @@ void IniSettingsStore::Report(const std::string& message) const {
 }
 
 std::string IniSettingsStore::PathText() const {
-    return Utf8ToCp1252(m_path.string());
+    return ovl::text::Utf8ToCp1252(m_path.string());
 }
 
 } // namespace ovl

@@ -38,13 +38,13 @@ std::string NormalizedPath(std::string_view path) {
             out += '\\';
         out += part;
     }
-    return UpperCp1252(out);
+    return ovl::text::UpperCp1252(out);
 }
 
 // The root named by a key line's first part; kIgnoredRoot for the hives this program never
 // reads; nothing for an unknown name.
 std::optional<RegistryRoot> RootNamed(const std::string& name) {
-    const std::string upper = UpperCp1252(name);
+    const std::string upper = ovl::text::UpperCp1252(name);
     if (upper == "HKEY_LOCAL_MACHINE")
         return RegistryRoot::LocalMachine;
     if (upper == "HKEY_CURRENT_USER")
@@ -166,7 +166,7 @@ std::string TakeLine(std::string_view& rest, std::size_t& lineNumber) {
             break;
         line.pop_back();
     }
-    return Utf8ToCp1252(line);
+    return ovl::text::Utf8ToCp1252(line);
 }
 
 std::filesystem::path HomeFolder() {
@@ -207,7 +207,7 @@ RegistryStatus RegistryFile::QueryValue(KeyHandle handle, const std::string& nam
     if (handle >= m_keys.size() || m_keys[handle].broken)
         return RegistryStatus::ReadFailed;
     const auto& values = m_keys[handle].values;
-    const auto found = values.find(UpperCp1252(name));
+    const auto found = values.find(ovl::text::UpperCp1252(name));
     if (found == values.end())
         return RegistryStatus::ValueMissing;
     if (found->second.broken)
@@ -306,7 +306,7 @@ bool RegistryFile::ParseValueLine(const std::string& line, Key& key) {
     }
     Entry entry;
     entry.broken = !ReadData(text.substr(1), entry.value);
-    key.values[UpperCp1252(name)] = entry;
+    key.values[ovl::text::UpperCp1252(name)] = entry;
     return !entry.broken;
 }
 
@@ -325,7 +325,7 @@ RegistryFile::KeyHandle RegistryFile::AddKey(RegistryRoot root, const std::strin
 void RegistryFile::NoteProblem(std::size_t lineNumber, const std::string& what) {
     if (!m_strProblem.empty())
         return;
-    m_strProblem = Utf8ToCp1252(m_path.string()) + " " + what;
+    m_strProblem = ovl::text::Utf8ToCp1252(m_path.string()) + " " + what;
     if (lineNumber > 0)
         m_strProblem += " at line " + std::to_string(lineNumber);
 }

@@ -24,7 +24,7 @@ std::optional<int> SettingsStore::ParseInt(std::string_view text) {
 }
 
 bool SettingsStore::SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && UpperCp1252(a) == UpperCp1252(b);
+    return a.size() == b.size() && ovl::text::UpperCp1252(a) == ovl::text::UpperCp1252(b);
 }
 
 bool SettingsStore::IsValidSection(std::string_view section) {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace ovl {
+namespace ovl::text {
 namespace {
 
 // Unicode of the bytes 0x80-0x9F; the undefined ones map to the C1 control of the same value.
@@ -116,4 +116,4 @@ std::string UpperCp1252(std::string_view text) {
     return out;
 }
 
-} // namespace ovl
+} // namespace ovl::text

@@ -4,8 +4,9 @@
 #include <string_view>
 
 // Conversions at the platform's edges: files and the terminal hold UTF-8, the program holds
-// single-byte code page 1252.
-namespace ovl {
+// single-byte code page 1252. A namespace of their own keeps them apart from the application
+// layer's converter of the same names.
+namespace ovl::text {
 
 // Code page 1252 to UTF-8. The five bytes that code page 1252 leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) become the control characters of the same number, so every byte survives
@@ -19,4 +20,4 @@ std::string Utf8ToCp1252(std::string_view text);
 // Upper case of a code page 1252 text, accented letters included ('\xE9' gives '\xC9').
 std::string UpperCp1252(std::string_view text);
 
-} // namespace ovl
+} // namespace ovl::text
