@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/Recordset.h"
+
+namespace ovl {
+
+// The columns shared by the two class-membership tables of an ingredient, CategIngre and
+// CategIngAllerg; the derived classes only name their table. Rows this program writes have
+// MASQUE 0.
+class CCategIngSetBase : public db::Recordset {
+public:
+    db::LongField m_INGR_ID;
+    db::LongField m_CLASS_ID;
+    db::LongField m_CLASSPARENT;
+    db::LongField m_MASQUE;
+
+protected:
+    explicit CCategIngSetBase(db::Connection* connection);
+};
+
+} // namespace ovl

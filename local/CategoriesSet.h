@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Recordset.h"
+
+namespace ovl {
+
+// The class tree (table Categories); class 4007, child of 4001, is the reserved class of
+// ingredients whose nutrition declaration is not required.
+class CCategoriesSet : public db::Recordset {
+public:
+    explicit CCategoriesSet(db::Connection* connection);
+
+    db::LongField m_CLASS_ID;
+    db::ByteField m_TYPE;
+    db::LongField m_MASQUE;
+    db::LongField m_PERE_ID;
+    db::TextField m_NAME_1;
+    db::TextField m_NAME_2;
+    db::TextField m_NAME_3;
+    db::TextField m_NAME_4;
+    db::TextField m_NAME_5;
+    db::LongField m_OWNER;
+    db::DateField m_DATE_MAJ;
+    db::BoolField m_ASCHILD;
+    db::BoolField m_EXPORTABLE;
+
+protected:
+    std::string GetDefaultSQL() const override;
+};
+
+} // namespace ovl
