@@ -160,10 +160,10 @@ TEST_P(LocalRecordSetsTest, NutrientLabelReadsBackEveryColumn) {
         rs.Open();
         rs.AddNew();
         rs.m_ID = 26;
-        rs.m_LIBELLE_1 = "\xC9" "nergie";
+        rs.m_LIBELLE_1 = "Valeur \xE9nerg\xE9tique";
         rs.m_LIBELLE_2 = "Energy";
         rs.m_LIBELLE_3 = "Energie";
-        rs.m_LIBELLE_4 = "Energ\xED" "a";
+        rs.m_LIBELLE_4 = "Valor energ\xE9tico";
         rs.m_LIBELLE_5 = "Energia";
         rs.m_LIB_CIQUAL = "Energie, R\xE8glement UE N\xB0 1169/2011 (kJ/100g)";
         rs.m_UNITE = "kJ";
@@ -179,10 +179,10 @@ TEST_P(LocalRecordSetsTest, NutrientLabelReadsBackEveryColumn) {
     rs.Open();
     ASSERT_FALSE(rs.IsEOF());
     EXPECT_EQ(rs.GetFieldCount(), 13);
-    EXPECT_EQ(rs.m_LIBELLE_1.Value(), "\xC9" "nergie");
+    EXPECT_EQ(rs.m_LIBELLE_1.Value(), "Valeur \xE9nerg\xE9tique");
     EXPECT_EQ(rs.m_LIBELLE_2.Value(), "Energy");
     EXPECT_EQ(rs.m_LIBELLE_3.Value(), "Energie");
-    EXPECT_EQ(rs.m_LIBELLE_4.Value(), "Energ\xED" "a");
+    EXPECT_EQ(rs.m_LIBELLE_4.Value(), "Valor energ\xE9tico");
     EXPECT_EQ(rs.m_LIBELLE_5.Value(), "Energia");
     EXPECT_EQ(rs.m_LIB_CIQUAL.Value(), "Energie, R\xE8glement UE N\xB0 1169/2011 (kJ/100g)");
     EXPECT_EQ(rs.m_UNITE.Value(), "kJ");
