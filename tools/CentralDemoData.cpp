@@ -441,7 +441,7 @@ void CentralDemoData::MakeLabelling(Product& product, DemoRandom& rnd) const {
             product.m_nAdditiveCodes = 1; // codes only
             product.m_nAdditiveCateg = kNull;
         } else {
-            product.m_nAdditiveCodes = nCase < 23 ? 2 : 1;
+            product.m_nAdditiveCodes = nCase < 26 ? 2 : 1;
         }
     }
     for (int nMention : food.m_mentions)
@@ -568,7 +568,7 @@ void CentralDemoData::MakeContents(Product& product, DemoRandom& rnd) const {
         case Nutr::Minor:
             if (!rnd.Percent(nutrient.m_role == Nutr::Minor ? 35 : 55))
                 continue;
-            dValue = Round(rnd.Unit() * (nutrient.m_pszUnit[0] == 'm' ? 40 : 8), 2);
+            dValue = Round(rnd.Unit() * (nutrient.m_pszUnit[0] == 'm' ? 10 : 5), 2);
             if (rnd.Percent(10)) {
                 dValue = 0;
                 nFlags = kFlagTraces;
