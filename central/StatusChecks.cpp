@@ -155,15 +155,18 @@ int ReadFirstInteger(db::Connection& connection, const std::string& sql, db::Cur
     return value;
 }
 
-bool ReadLocalVersion(db::Connection& local, Version& version) {
+// The version text of Langue_System; false when there is no row or the column is NULL.
+bool ReadLocalVersionRow(db::Connection& local, std::string& text) {
     db::Statement statement(local);
     statement.ExecDirect(local.TranslateBrackets("SELECT [Langue_1] FROM [Langue_System] WHERE "
                                                  "[Item_Id]=" +
                                                  std::to_string(kLocalVersionItemId)));
+    return statement.Fetch() && statement.GetText(1, text, 255);
+}
+
+bool ReadLocalVersion(db::Connection& local, Version& version) {
     std::string text;
-    if (!statement.Fetch() || !statement.GetText(1, text, 255))
-        return false;
-    return ParseVersion(text, version);
+    return ReadLocalVersionRow(local, text) && ParseVersion(text, version);
 }
 
 std::string FormatVersion(unsigned major, unsigned minor, unsigned patch, unsigned tweak) {
@@ -199,14 +202,23 @@ bool CheckLocalVersion(db::Connection& local, const CentralStatus& status, Messa
 bool CheckLocalDataRelease(db::Connection& local, const CentralStatus& status, MessageSink& sink) {
     if (!status.m_bCentralV12)
         return true;
-    const int localRelease =
-        ReadFirstInteger(local, "SELECT VALNUM FROM Variables WHERE [NAME]='NUTRIDATARELEASE'",
-                         db::CursorType::KeysetDriven);
+    const int localRelease = ReadLocalDataRelease(local);
     if (localRelease < status.m_nCentralRelease) {
         sink.ShowMessage(LoadLangString(kLocalReleaseOlderText), MessageIcon::Exclamation);
         return false;
     }
     return true;
+}
+
+std::string ReadLocalVersionText(db::Connection& local) {
+    std::string text;
+    ReadLocalVersionRow(local, text);
+    return text;
+}
+
+int ReadLocalDataRelease(db::Connection& local) {
+    return ReadFirstInteger(local, "SELECT VALNUM FROM Variables WHERE [NAME]='NUTRIDATARELEASE'",
+                            db::CursorType::KeysetDriven);
 }
 
 bool CheckCentralDataRelease(db::Connection& central, const CentralStatus& status,

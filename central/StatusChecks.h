@@ -35,6 +35,13 @@ bool CheckCentralDataRelease(db::Connection& central, const CentralStatus& statu
 // database was closed meanwhile and the main dialog must end.
 bool CheckAccessFlagsDuringRun(db::Connection& central, MessageSink& sink);
 
+// The local database version as stored (Langue_System row 263), empty when missing.
+std::string ReadLocalVersionText(db::Connection& local);
+
+// The local nutrition data release (Variables NUTRIDATARELEASE), -1 when missing or not an
+// integer.
+int ReadLocalDataRelease(db::Connection& local);
+
 // The program's product and file versions, "major.minor.patch.tweak".
 void GetFileVersions(std::string& product, std::string& file);
 

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/MessageSink.h"
+#include "central/StatusChecks.h"
+#include "local/NutriIngredSet.h"
+#include "platform/Connection.h"
+#include "platform/RegistryFile.h"
+#include "platform/SettingsStore.h"
+#include "platform/SingleInstance.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ovl {
+
+// The terms-of-use step of the start-up: the window shows the dialog in first-use mode, the
+// command line refuses unless the terms were accepted before.
+class TermsGate {
+public:
+    virtual ~TermsGate() = default;
+    // True when the user accepts the terms now.
+    virtual bool AcceptTerms(int languageIndex) = 0;
+};
+
+// What the start-up needs from the machine; tests give temporary ones.
+struct AppEnvironment {
+    SettingsStore* settings = nullptr;
+    const RegistryFile* registry = nullptr;
+    MessageSink* messages = nullptr;
+    std::filesystem::path lockFolder = SingleInstance::DefaultFolder();
+    // Whether the workstation runs a server edition of the operating system; never here.
+    bool serverEdition = false;
+};
+
+// The program's spine: it holds the two connections, the language, the status values and
+// the installation's account for the whole run, and runs the start-up and shut-down.
+class CovlnutriimportApp {
+public:
+    enum class StartResult { Ready, AnotherInstance, CentralFailed, LocalFailed, TermsRefused };
+
+    explicit CovlnutriimportApp(AppEnvironment environment);
+    ~CovlnutriimportApp();
+    CovlnutriimportApp(const CovlnutriimportApp&) = delete;
+    CovlnutriimportApp& operator=(const CovlnutriimportApp&) = delete;
+
+    // Runs the start-up up to the main window, in order: single instance, command line,
+    // settings, central database, local database, language, terms of use.
+    StartResult Start(const std::vector<std::string>& args, TermsGate& terms);
+    // Frees the caches and closes both connections.
+    void ShutDown();
+
+    // The program's own settings.
+    SettingsStore& Settings() { return *m_env.settings; }
+    MessageSink& Messages() { return *m_env.messages; }
+
+    static constexpr const char* kMutexName = "ovlnutriimportUniqueInstance261";
+    static constexpr const char* kConfigSection = "Config";
+
+    CentralStatus m_status; // m_bCentralV12, m_nCentralRelease, m_strServerName
+    std::string m_strSrvDsn;
+    int m_nDatabaseType = 1;
+    int m_nAccountId = -1;
+    // Kept open for the whole run; opening it creates the local connection, which it owns.
+    // Made when the local connect string is known.
+    std::optional<CNutriIngredSet> m_rsNutriIngred;
+    int m_nLangue = 0;
+    int m_nTestDatabase = 0;
+    std::unique_ptr<db::Connection> m_pCentralDb;
+    db::Connection* m_pLocalDb = nullptr;
+
+    // Process-wide values of the start-up.
+    std::string m_strLocalDsn; // g_strLocalDsn: "OVL" or "OVLLAN"
+    bool m_bServerEdition = false;
+    bool m_bRemoteDesktop = false;
+
+private:
+    void ParseCommandLine(const std::vector<std::string>& args);
+    void ReadSettings();
+    bool OpenCentralDatabase();
+    bool OpenLocalDatabase();
+    bool PrepareLocalDatabase();
+    void ChooseLocalDsn();
+    void ReadLanguage();
+
+    AppEnvironment m_env;
+    SingleInstance m_instance;
+};
+
+} // namespace ovl

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/OvlNutriImportApp.h"
+#include "cli/Command.h"
+#include "cli/Console.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/RegistryFile.h"
+
+#include <memory>
+
+namespace ovl::cli {
+
+// The start-up of a command: the program's settings, the registry file and the application
+// object, with messages on stderr. Commands run it without window or dialogs.
+class Session {
+public:
+    explicit Session(Console& console, bool answerYes = false);
+
+    // Runs the start-up. Returns kExitDone when the databases are open, otherwise the exit
+    // code to end with. `terms` decides the terms step; by default it refuses unless the
+    // terms were accepted before.
+    int Start(const Invocation& invocation, TermsGate* terms = nullptr);
+
+    CovlnutriimportApp& App() { return *m_pApp; }
+    SettingsStore& Settings() { return m_settings; }
+    MessageSink& Messages() { return m_messages; }
+
+private:
+    Console& m_console;
+    ConsoleMessageSink m_messages;
+    IniSettingsStore m_settings;
+    RegistryFile m_registry;
+    std::unique_ptr<CovlnutriimportApp> m_pApp;
+};
+
+} // namespace ovl::cli
