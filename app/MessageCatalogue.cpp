@@ -1,6 +1,6 @@
 #include "app/MessageCatalogue.h"
 
-#include "app/Cp1252.h"
+#include "platform/TextConvert.h"
 #include "app/Language.h"
 
 namespace ovl {
@@ -14,11 +14,11 @@ MessageCatalogue::MessageCatalogue() {
     for (const Entry& entry : Entries()) {
         for (int language = 0; language < kLanguageCount; ++language) {
             m_texts.emplace(entry.frenchId + LanguageOffsetOf(language),
-                            Utf8ToCp1252(entry.texts[language]));
+                            text::Utf8ToCp1252(entry.texts[language]));
         }
     }
     for (const FixedText& fixed : FixedTexts())
-        m_texts.emplace(fixed.id, Utf8ToCp1252(fixed.text));
+        m_texts.emplace(fixed.id, text::Utf8ToCp1252(fixed.text));
 }
 
 const std::string* MessageCatalogue::Find(int id) const {

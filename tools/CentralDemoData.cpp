@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/Cp1252.h"
+#include "platform/TextConvert.h"
 #include "app/TextCodec.h"
 
 namespace ovl::demo {
@@ -33,7 +33,7 @@ constexpr Names kQualifiers[3] = {
 };
 
 std::string Prepared(const char* pszUtf8) {
-    return pszUtf8 ? EncodedDbText(Utf8ToCp1252(pszUtf8)) : std::string();
+    return pszUtf8 ? EncodedDbText(text::Utf8ToCp1252(pszUtf8)) : std::string();
 }
 
 double Round(double dValue, int nDecimals) {

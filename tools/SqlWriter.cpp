@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "app/Cp1252.h"
+#include "platform/TextConvert.h"
 #include "app/TextCodec.h"
 
 namespace ovl::demo {
@@ -102,7 +102,7 @@ void SqlWriter::StoredText(std::string_view stored) {
 }
 
 void SqlWriter::PlainText(std::string_view utf8) {
-    StoredText(EncodedDbText(Utf8ToCp1252(utf8)));
+    StoredText(EncodedDbText(text::Utf8ToCp1252(utf8)));
 }
 
 void SqlWriter::Bytes(const std::uint8_t* pBytes, std::size_t nCount) {

@@ -1,6 +1,6 @@
 #include "app/MessageCatalogue.h"
 
-#include "app/Cp1252.h"
+#include "platform/TextConvert.h"
 #include "app/Language.h"
 
 #include <gtest/gtest.h>
@@ -110,7 +110,7 @@ TEST(MessageCatalogue, TextsAreExactInEveryLanguage) {
         {6082, "Nessuna\r\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CatalogueText(c.id), Utf8ToCp1252(c.utf8)) << "id " << c.id;
+        EXPECT_EQ(CatalogueText(c.id), text::Utf8ToCp1252(c.utf8)) << "id " << c.id;
 }
 
 TEST(MessageCatalogue, TextsAreCodePage1252Bytes) {

@@ -1,4 +1,4 @@
-#include "app/Cp1252.h"
+#include "platform/TextConvert.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace ovl {
 namespace {
 
-TEST(Cp1252, MapsTheHighControlRange) {
+TEST(Cp1252Table, MapsTheHighControlRange) {
     const struct {
         unsigned char byte;
         const char* utf8;
@@ -22,26 +22,26 @@ TEST(Cp1252, MapsTheHighControlRange) {
     };
     for (const auto& c : cases) {
         const std::string byte(1, static_cast<char>(c.byte));
-        EXPECT_EQ(Cp1252ToUtf8(byte), c.utf8) << "byte " << int{c.byte};
-        EXPECT_EQ(Utf8ToCp1252(c.utf8), byte) << "byte " << int{c.byte};
+        EXPECT_EQ(text::Cp1252ToUtf8(byte), c.utf8) << "byte " << int{c.byte};
+        EXPECT_EQ(text::Utf8ToCp1252(c.utf8), byte) << "byte " << int{c.byte};
     }
 }
 
-TEST(Cp1252, EveryByteSurvivesARoundTrip) {
+TEST(Cp1252Table, EveryByteSurvivesARoundTrip) {
     std::string all;
     for (int byte = 1; byte < 256; ++byte)
         all += static_cast<char>(byte);
-    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    EXPECT_EQ(text::Utf8ToCp1252(text::Cp1252ToUtf8(all)), all);
 }
 
-TEST(Cp1252, ConvertsLatinText) {
-    EXPECT_EQ(Utf8ToCp1252("Crème brûlée, Äpfel, ¿Qué?"), "Cr\xE8me br\xFBl\xE9"
+TEST(Cp1252Table, ConvertsLatinText) {
+    EXPECT_EQ(text::Utf8ToCp1252("Crème brûlée, Äpfel, ¿Qué?"), "Cr\xE8me br\xFBl\xE9"
                                                           "e, \xC4pfel, \xBFQu\xE9?");
-    EXPECT_EQ(Cp1252ToUtf8("\xA0\xE0\xFF"), "\u00A0àÿ");
-    EXPECT_EQ(Utf8ToCp1252(""), "");
+    EXPECT_EQ(text::Cp1252ToUtf8("\xA0\xE0\xFF"), "\u00A0àÿ");
+    EXPECT_EQ(text::Utf8ToCp1252(""), "");
 }
 
-TEST(Utf8ToCp1252, ReplacesWhatTheCodePageCannotHold) {
+TEST(Cp1252Table, ReplacesWhatTheCodePageCannotHold) {
     const struct {
         const char* name;
         const char* utf8;
@@ -59,7 +59,7 @@ TEST(Utf8ToCp1252, ReplacesWhatTheCodePageCannotHold) {
         {"invalid lead byte", "\xFF\xFE", "??"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.name;
+        EXPECT_EQ(text::Utf8ToCp1252(c.utf8), c.cp1252) << c.name;
 }
 
 } // namespace
