@@ -36,7 +36,7 @@ TEST(Cp1252Table, EveryByteSurvivesARoundTrip) {
 
 TEST(Cp1252Table, ConvertsLatinText) {
     EXPECT_EQ(text::Utf8ToCp1252("Crème brûlée, Äpfel, ¿Qué?"), "Cr\xE8me br\xFBl\xE9"
-                                                          "e, \xC4pfel, \xBFQu\xE9?");
+                                                                "e, \xC4pfel, \xBFQu\xE9?");
     EXPECT_EQ(text::Cp1252ToUtf8("\xA0\xE0\xFF"), "\u00A0àÿ");
     EXPECT_EQ(text::Utf8ToCp1252(""), "");
 }
