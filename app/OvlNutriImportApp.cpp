@@ -20,6 +20,20 @@ constexpr const char* kCentralOpenFailed = "Erreur d'acc\xE8s \xE0 la base de do
 constexpr const char* kLocalOpenFailed = "Erreur : Ouverture de la base de donn\xE9"
                                          "es Ovalane !";
 
+// A data-source sub-name goes into the local connect string after "DSN=OVLSRV". Characters
+// that ODBC forbids in data-source names, and quotes, would let it add or change connection
+// attributes ("/DB:x;DATABASE=other"), so such a name is refused.
+bool IsValidDsnSubname(const std::string& name) {
+    return name.find_first_of("[]{}(),;?*=!@\\'\"") == std::string::npos;
+}
+
+void RefuseSubname(MessageSink& messages, const std::string& name) {
+    messages.ShowMessage("Nom de source de donn\xE9"
+                         "es invalide ignor\xE9 : " +
+                             name,
+                         MessageIcon::Exclamation);
+}
+
 } // namespace
 
 CovlnutriimportApp::CovlnutriimportApp(AppEnvironment environment)
@@ -54,8 +68,12 @@ void CovlnutriimportApp::ParseCommandLine(const std::vector<std::string>& args) 
     CCmdLineInfo info;
     info.ParseCommandLine(args);
     m_strSrvDsn = "OVLSRV";
-    if (!info.m_strDbSubname.empty())
+    if (info.m_strDbSubname.empty())
+        return;
+    if (IsValidDsnSubname(info.m_strDbSubname))
         m_strSrvDsn += text::UpperCp1252(info.m_strDbSubname);
+    else
+        RefuseSubname(Messages(), info.m_strDbSubname);
 }
 
 void CovlnutriimportApp::ReadSettings() {
@@ -74,8 +92,12 @@ void CovlnutriimportApp::ReadSettings() {
                           "Software\\Varnel\\Ovalane\\ovl\\MultiSrv");
     std::string subname;
     multiSrv.GetString("Srv DB subname", subname);
-    if (!subname.empty() && m_strSrvDsn == "OVLSRV")
+    if (subname.empty() || m_strSrvDsn != "OVLSRV")
+        return;
+    if (IsValidDsnSubname(subname))
         m_strSrvDsn += subname; // as stored: only a sub-name from the command line is upper-cased
+    else
+        RefuseSubname(Messages(), subname);
 }
 
 bool CovlnutriimportApp::OpenCentralDatabase() {

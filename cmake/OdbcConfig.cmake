@@ -14,6 +14,8 @@ endif()
 set(OVL_ODBC_DIR "${CMAKE_BINARY_DIR}/odbc")
 set(OVL_DEMO_DIR "${CMAKE_BINARY_DIR}/demo")
 
+# Drivers stay loaded until the process ends (DontDLClose), so that the leak checker can still
+# name the driver that holds its process-long allocations.
 # The MariaDB connector is registered under the driver name of the central connect string.
 file(WRITE "${OVL_ODBC_DIR}/odbcinst.ini"
 "[ODBC]
@@ -23,11 +25,13 @@ Trace=No
 Description=MariaDB Connector/ODBC
 Driver=${OVL_MARIADB_ODBC_DRIVER}
 Threading=0
+DontDLClose=1
 
 [SQLite3]
 Description=SQLite3 ODBC Driver
 Driver=${OVL_SQLITE_ODBC_DRIVER}
 Threading=2
+DontDLClose=1
 ")
 
 # The local Ovalane database of the demo: an SQLite file behind the data-source names

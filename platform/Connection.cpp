@@ -18,20 +18,14 @@ std::string Upper(std::string_view text) {
     return out;
 }
 
-bool NamesMySqlDriver(const std::string& connectString) {
-    const std::string upper = Upper(connectString);
-    return upper.find("MYSQL") != std::string::npos || upper.find("MARIADB") != std::string::npos;
+bool HasCharacterSet(const std::string& connectString) {
+    return Upper(connectString).find("CHARSET=") != std::string::npos;
 }
 
-// Text is code page 1252 end to end. MariaDB's latin1 is code page 1252; asking for it on
-// the connection keeps the driver from converting the bytes.
 std::string WithCharacterSet(std::string connectString) {
-    if (NamesMySqlDriver(connectString) && Upper(connectString).find("CHARSET=") == std::string::npos) {
-        if (!connectString.empty() && connectString.back() != ';')
-            connectString += ';';
-        connectString += "CHARSET=latin1;";
-    }
-    return connectString;
+    if (!connectString.empty() && connectString.back() != ';')
+        connectString += ';';
+    return connectString + "CHARSET=latin1;";
 }
 
 } // namespace
@@ -51,17 +45,26 @@ void Connection::Open(const std::string& connectString) {
     std::string text = connectString;
     if (Upper(text.substr(0, 5)) == "ODBC;")
         text.erase(0, 5);
-    text = WithCharacterSet(std::move(text));
+    Connect(text);
+    // Text is code page 1252 end to end. MariaDB's latin1 is code page 1252, and asking for
+    // it on the connection keeps the driver from converting the bytes. Whether the server is
+    // MySQL is only known once connected (a data-source name hides the driver), so connect
+    // again with the character set when it was not given.
+    if (m_bMySql && !HasCharacterSet(text)) {
+        Close();
+        Connect(WithCharacterSet(text));
+    }
+}
 
+void Connection::Connect(std::string text) {
     SQLHDBC hdbc = SQL_NULL_HDBC;
     CheckOdbc(SQLAllocHandle(SQL_HANDLE_DBC, OdbcEnvironment(), &hdbc), SQL_HANDLE_ENV,
               OdbcEnvironment(), "Allocating a connection");
     SQLCHAR out[1024];
     SQLSMALLINT outLength = 0;
-    const SQLRETURN rc =
-        SQLDriverConnect(hdbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
-                         static_cast<SQLSMALLINT>(text.size()), out, sizeof out, &outLength,
-                         SQL_DRIVER_NOPROMPT);
+    const SQLRETURN rc = SQLDriverConnect(hdbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
+                                          static_cast<SQLSMALLINT>(text.size()), out, sizeof out,
+                                          &outLength, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
         DbException error = OdbcException(SQL_HANDLE_DBC, hdbc, "Connecting");
         SQLFreeHandle(SQL_HANDLE_DBC, hdbc);
@@ -78,7 +81,8 @@ void Connection::ReadDriverInfo() {
               "Reading the DBMS name");
     m_strDbmsName = reinterpret_cast<const char*>(buf);
     const std::string upper = Upper(m_strDbmsName);
-    m_bMySql = upper.find("MYSQL") != std::string::npos || upper.find("MARIADB") != std::string::npos;
+    m_bMySql =
+        upper.find("MYSQL") != std::string::npos || upper.find("MARIADB") != std::string::npos;
 
     buf[0] = 0;
     CheckOdbc(SQLGetInfo(m_hDbc, SQL_IDENTIFIER_QUOTE_CHAR, buf, sizeof buf, &length),
@@ -167,11 +171,11 @@ std::string Connection::QuoteText(std::string_view text) const {
 }
 
 void Connection::SetAutoCommit(bool on) {
-    CheckOdbc(SQLSetConnectAttr(m_hDbc, SQL_ATTR_AUTOCOMMIT,
-                                reinterpret_cast<SQLPOINTER>(on ? SQL_AUTOCOMMIT_ON
-                                                                : SQL_AUTOCOMMIT_OFF),
-                                SQL_IS_UINTEGER),
-              SQL_HANDLE_DBC, m_hDbc, "Setting auto-commit");
+    CheckOdbc(
+        SQLSetConnectAttr(m_hDbc, SQL_ATTR_AUTOCOMMIT,
+                          reinterpret_cast<SQLPOINTER>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF),
+                          SQL_IS_UINTEGER),
+        SQL_HANDLE_DBC, m_hDbc, "Setting auto-commit");
 }
 
 void Connection::BeginTransaction() {
@@ -195,8 +199,12 @@ void Connection::EndTransaction(SQLSMALLINT completion) {
     SetAutoCommit(true);
 }
 
-void Connection::Commit() { EndTransaction(SQL_COMMIT); }
+void Connection::Commit() {
+    EndTransaction(SQL_COMMIT);
+}
 
-void Connection::Rollback() { EndTransaction(SQL_ROLLBACK); }
+void Connection::Rollback() {
+    EndTransaction(SQL_ROLLBACK);
+}
 
 } // namespace ovl::db

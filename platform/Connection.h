@@ -43,6 +43,7 @@ public:
     SQLHDBC Handle() const { return m_hDbc; }
 
 private:
+    void Connect(std::string connectString);
     void ReadDriverInfo();
     void SetAutoCommit(bool on);
     void EndTransaction(SQLSMALLINT completion);

@@ -16,7 +16,8 @@ run_suite() {
     (cd "$dir" && ctest --output-on-failure --timeout 600 -j"$jobs")
 }
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+# Full stacks on allocation, so that leaks held by ODBC drivers are recognised by their module.
+export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

@@ -86,7 +86,7 @@ start)
         if [ -S "$dir/mysqld.sock" ] && mariadb-admin --no-defaults --socket="$dir/mysqld.sock" -uroot ping >/dev/null 2>&1; then
             mariadb --no-defaults --socket="$dir/mysqld.sock" -uroot -e \
                 "CREATE USER IF NOT EXISTS 'ovltest'@'127.0.0.1' IDENTIFIED BY 'ovltest';
-                 GRANT ALL ON *.* TO 'ovltest'@'127.0.0.1'; FLUSH PRIVILEGES;"
+                 GRANT ALL ON *.* TO 'ovltest'@'127.0.0.1' WITH GRANT OPTION; FLUSH PRIVILEGES;"
             echo "$port" >"$dir/port"
             echo "MariaDB test server on 127.0.0.1:$port (pid $(cat "$dir/pid"))"
             exit 0

@@ -63,6 +63,21 @@ TestDatabase::TestDatabase(Backend backend) : m_backend(backend) {
         m_strConnect = "DRIVER={SQLite3};Database=" + (m_folder / "test.db").string() + ";";
         return;
     }
+    CreateOnServer(UniqueDatabaseName());
+}
+
+TestDatabase::TestDatabase(Backend backend, const std::string& name) : m_backend(backend) {
+    UseBuildOdbcConfig();
+    if (backend == Backend::Sqlite) {
+        m_file = std::filesystem::temp_directory_path() / (name + ".db");
+        std::filesystem::remove(m_file);
+        m_strConnect = "DRIVER={SQLite3};Database=" + m_file.string() + ";";
+        return;
+    }
+    CreateOnServer(name);
+}
+
+void TestDatabase::CreateOnServer(const std::string& name) {
     const int port = MariaDbTestPort(m_strSkipReason);
     if (port == 0) {
         const char* ci = std::getenv("CI");
@@ -70,10 +85,11 @@ TestDatabase::TestDatabase(Backend backend) : m_backend(backend) {
             throw std::runtime_error("MariaDB test server missing under CI: " + m_strSkipReason);
         return;
     }
-    m_strDatabaseName = UniqueDatabaseName();
+    m_strDatabaseName = name;
     m_strServerConnect = MariaDbServerConnect(port);
     db::Connection server;
     server.Open(m_strServerConnect);
+    server.ExecuteDirect("DROP DATABASE IF EXISTS " + m_strDatabaseName);
     server.ExecuteDirect("CREATE DATABASE " + m_strDatabaseName + " CHARACTER SET latin1");
     m_strConnect = m_strServerConnect + "DATABASE=" + m_strDatabaseName + ";";
 }
@@ -87,6 +103,8 @@ TestDatabase::~TestDatabase() {
         }
         if (!m_folder.empty())
             std::filesystem::remove_all(m_folder);
+        if (!m_file.empty())
+            std::filesystem::remove(m_file);
     } catch (...) {
         // Cleanup failures must not hide the test's own result.
     }

@@ -18,6 +18,10 @@ std::string BackendName(Backend backend);
 class TestDatabase {
 public:
     explicit TestDatabase(Backend backend);
+    // A database of a fixed name, made afresh: for SQLite the file `name`.db in the system's
+    // temp folder, for MariaDB the database `name`. For data-source files, whose entries the
+    // ODBC driver manager caches for 20 seconds by name, so they must not change in a process.
+    TestDatabase(Backend backend, const std::string& name);
     ~TestDatabase();
     TestDatabase(const TestDatabase&) = delete;
     TestDatabase& operator=(const TestDatabase&) = delete;
@@ -34,10 +38,13 @@ public:
     void RunStatements(const std::string& statements) const;
 
 private:
+    void CreateOnServer(const std::string& name);
+
     Backend m_backend;
     std::string m_strConnect;
     std::string m_strSkipReason;
-    std::filesystem::path m_folder;
+    std::filesystem::path m_folder; // removed at the end
+    std::filesystem::path m_file;   // a fixed SQLite file, removed at the end
     std::string m_strDatabaseName;
     std::string m_strServerConnect;
 };
