@@ -159,6 +159,22 @@ TEST_P(DynamicRecordsetTest, HighestIngredientId) {
     EXPECT_TRUE(rs.IsEOF());
 }
 
+// At most 255 columns; a wider result is refused rather than read past the fields.
+TEST_P(DynamicRecordsetTest, RefusesMoreThan255Columns) {
+    auto select = [](int columns) {
+        std::string sql = "SELECT 0 AS C0";
+        for (int i = 1; i < columns; ++i)
+            sql += ", " + std::to_string(i) + " AS C" + std::to_string(i);
+        return sql;
+    };
+    CODBCRecordset rs(&Connection());
+    rs.Open(select(255));
+    ASSERT_EQ(rs.GetFieldCount(), 255);
+    EXPECT_EQ(rs.GetField(254).AsInt(), 254);
+    EXPECT_THROW(rs.Open(select(256)), db::DbException);
+    EXPECT_FALSE(rs.IsOpen());
+}
+
 OVL_INSTANTIATE_FOR_EVERY_BACKEND(DynamicRecordsetTest);
 
 // Conversions that no test driver produces: a column of no kind, values no integer holds,
