@@ -1,0 +1,245 @@
+#include "central/ProdCache.h"
+
+#include "app/TextCodec.h"
+#include "central/CacheProvider.h"
+#include "central/OvlNutriProdSet.h"
+#include "central/ProvCache.h"
+#include "central/SrcCache.h"
+
+#include <cstdio>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace ovl {
+
+namespace {
+
+constexpr std::int32_t kNoDate = -1;
+
+std::int32_t PackDate(const db::DateTime& date) {
+    return date.year * 10000 + date.month * 100 + date.day;
+}
+
+} // namespace
+
+void CProdCache::Reset() {
+    m_records.clear();
+    m_names.Clear();
+    m_nameKeys.Clear();
+    m_refFabs.Clear();
+    m_refFabKeys.Clear();
+    m_sourceKeys.Clear();
+    m_sourceOfRow.clear();
+    m_dates.clear();
+    m_index.Clear();
+    m_bLoaded = false;
+    m_bActive = false;
+    m_nPosition = -1;
+}
+
+void CProdCache::Build(db::Connection& central, int nLanguageIndex, CacheProvider& provider) {
+    Reset();
+    m_pProvider = &provider;
+    ReadProducts(central, nLanguageIndex, provider);
+    IndexProducts();
+    m_bLoaded = true;
+}
+
+void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex,
+                              CacheProvider& provider) {
+    const CSrcCache& sources = provider.SrcCache();
+    const CProvCache& suppliers = provider.ProvCache();
+    // Source texts met so far, by supplier (even keys) or source (odd keys).
+    std::unordered_map<std::int64_t, std::uint32_t> sourceIds;
+    std::string strText; // reused for every row: no allocation once it is long enough
+
+    COvlNutriProdSet rs(&central, nLanguageIndex, true);
+    rs.Open();
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        PRODCACHE record;
+        record.m_nID = rs.m_ID;
+        record.m_nGRPID = rs.IsFieldNull(rs.m_GRPID) ? -1 : rs.m_GRPID.Value();
+        record.m_nPROVID = rs.IsFieldNull(rs.m_PROVID) ? -1 : rs.m_PROVID.Value();
+        record.m_nSRCID = rs.IsFieldNull(rs.m_SRCID) ? -1 : rs.m_SRCID.Value();
+        record.m_bHasCIQID = !rs.IsFieldNull(rs.m_CIQID);
+        m_records.push_back(record);
+
+        // The supplier is the source of a product without SRCID; a source that is not cited
+        // gives an empty text.
+        const bool bSupplier = rs.IsFieldNull(rs.m_SRCID);
+        const std::int32_t nSourceOwner = bSupplier ? record.m_nPROVID : record.m_nSRCID;
+        const std::int64_t nSourceKey = std::int64_t{nSourceOwner} * 2 + (bSupplier ? 0 : 1);
+        auto [it, bNew] = sourceIds.try_emplace(nSourceKey, 0);
+        if (bNew) {
+            strText =
+                bSupplier ? suppliers.GetName(nSourceOwner) : sources.GetCitation(nSourceOwner);
+            MakeSearchKey(strText);
+            it->second = static_cast<std::uint32_t>(m_sourceKeys.GetCount());
+            m_sourceKeys.Append(strText);
+        }
+        m_sourceOfRow.push_back(it->second);
+
+        strText = rs.m_NAME.Value();
+        DecodeDbText(strText);
+        m_names.Append(strText);
+        MakeSearchKey(strText);
+        m_nameKeys.Append(strText);
+
+        strText = rs.m_REFFAB.Value(); // empty when NULL
+        m_refFabs.Append(strText);
+        MakeSearchKey(strText);
+        m_refFabKeys.Append(strText);
+
+        m_dates.push_back(rs.IsFieldNull(rs.m_LASTUPDATE) ? kNoDate : PackDate(rs.m_LASTUPDATE));
+    }
+}
+
+// The index is sized once for the largest identifier: growing it by small steps while a
+// million ascending identifiers arrive would copy the whole table again every 50 rows.
+void CProdCache::IndexProducts() {
+    std::int32_t nHighest = -1;
+    for (const PRODCACHE& record : m_records)
+        nHighest = std::max(nHighest, record.m_nID);
+    m_index.Reserve(nHighest);
+    for (size_t nRow = 0; nRow < m_records.size(); ++nRow)
+        m_index.Set(m_records[nRow].m_nID, static_cast<std::int32_t>(nRow));
+
+    m_records.shrink_to_fit();
+    m_names.ShrinkToFit();
+    m_nameKeys.ShrinkToFit();
+    m_refFabs.ShrinkToFit();
+    m_refFabKeys.ShrinkToFit();
+    m_sourceKeys.ShrinkToFit();
+    m_sourceOfRow.shrink_to_fit();
+    m_dates.shrink_to_fit();
+}
+
+int CProdCache::FindRow(std::int32_t nProdId) const {
+    return m_bLoaded ? m_index.Lookup(nProdId) : -1;
+}
+
+size_t CProdCache::CheckRow(int nRow) const {
+    if (nRow < 0 || nRow >= GetCount())
+        throw std::invalid_argument("product row " + std::to_string(nRow) + " out of range");
+    return static_cast<size_t>(nRow);
+}
+
+const PRODCACHE& CProdCache::GetRecord(int nRow) const {
+    return m_records[CheckRow(nRow)];
+}
+
+std::string_view CProdCache::GetName(int nRow) const {
+    return m_names.Get(CheckRow(nRow));
+}
+
+std::string_view CProdCache::GetRefFab(int nRow) const {
+    return m_refFabs.Get(CheckRow(nRow));
+}
+
+std::string CProdCache::GetDateText(int nRow) const {
+    const std::int32_t nDate = m_dates[CheckRow(nRow)];
+    if (nDate == kNoDate)
+        return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", nDate % 100, nDate / 100 % 100,
+                  nDate / 10000);
+    return text;
+}
+
+size_t CProdCache::MemoryUsed() const {
+    return m_records.capacity() * sizeof(PRODCACHE) + m_names.MemoryUsed() +
+           m_nameKeys.MemoryUsed() + m_refFabs.MemoryUsed() + m_refFabKeys.MemoryUsed() +
+           m_sourceKeys.MemoryUsed() + m_sourceOfRow.capacity() * sizeof(std::uint32_t) +
+           m_dates.capacity() * sizeof(std::int32_t) +
+           static_cast<size_t>(m_index.Size()) * sizeof(std::int32_t);
+}
+
+int CProdCache::StartSearch(std::string_view name, std::string_view code, std::int32_t nGroupId,
+                            std::int32_t nProvId, std::string_view source, bool bPrefix) {
+    if (!m_bLoaded)
+        return -1;
+    m_strNameKey = SearchKey(std::string(name));
+    m_strCodeKey = SearchKey(std::string(code));
+    m_strSourceKey = SearchKey(std::string(source));
+    m_nGroupId = nGroupId;
+    m_nProvId = nProvId;
+    m_bPrefix = bPrefix;
+    m_nPosition = -1;
+    m_bActive = !m_strNameKey.empty() || !m_strCodeKey.empty() || !m_strSourceKey.empty() ||
+                nGroupId != -1 || nProvId != -1;
+    if (!m_bActive)
+        return -1;
+    PrepareSourceMatches();
+    return FindNext();
+}
+
+// Products share few source texts, so each is tested once per search, not once per row.
+void CProdCache::PrepareSourceMatches() {
+    m_sourceMatches.assign(m_sourceKeys.GetCount(), 1);
+    if (m_strSourceKey.empty())
+        return;
+    for (size_t i = 0; i < m_sourceKeys.GetCount(); ++i)
+        m_sourceMatches[i] =
+            m_sourceKeys.Get(i).find(m_strSourceKey) != std::string_view::npos ? 1 : 0;
+}
+
+// A product whose supplier is not in the supplier cache is treated like one of a withdrawn
+// supplier: without the enabled flag there is nothing that allows listing it.
+bool CProdCache::IsSupplierEnabled(SupplierMemo& memo, std::int32_t nProvId) {
+    if (nProvId != memo.nProvId) {
+        const PROVCACHE* pSupplier = memo.prov.FindRecord(nProvId);
+        memo.nProvId = nProvId;
+        memo.bEnabled = pSupplier != nullptr && pSupplier->m_bEnabled;
+    }
+    return memo.bEnabled;
+}
+
+bool CProdCache::MatchesRow(size_t nRow, SupplierMemo& memo) const {
+    const PRODCACHE& record = m_records[nRow];
+    if (m_nGroupId != -1 && record.m_nGRPID != m_nGroupId)
+        return false;
+    if (m_nProvId != -1 && record.m_nPROVID != m_nProvId)
+        return false;
+    if (!m_sourceMatches[m_sourceOfRow[nRow]])
+        return false;
+    if (!m_strNameKey.empty()) {
+        const std::string_view key = m_nameKeys.Get(nRow);
+        if (m_bPrefix ? !key.starts_with(m_strNameKey)
+                      : key.find(m_strNameKey) == std::string_view::npos)
+            return false;
+    }
+    if (!m_strCodeKey.empty() &&
+        m_refFabKeys.Get(nRow).find(m_strCodeKey) == std::string_view::npos)
+        return false;
+    return IsSupplierEnabled(memo, record.m_nPROVID);
+}
+
+// The next row at or after nRow that can hold the name or the code: one search through the
+// whole column skips the rows that cannot.
+size_t CProdCache::NextCandidate(size_t nRow) const {
+    if (!m_strNameKey.empty() && !m_bPrefix)
+        return m_nameKeys.FindRowContaining(m_strNameKey, nRow);
+    if (!m_strCodeKey.empty())
+        return m_refFabKeys.FindRowContaining(m_strCodeKey, nRow);
+    return nRow;
+}
+
+int CProdCache::FindNext() {
+    if (!m_bActive)
+        return -1;
+    SupplierMemo memo{m_pProvider->ProvCache()};
+    const size_t nRows = m_records.size();
+    size_t nRow = m_nPosition < 0 ? 0 : static_cast<size_t>(m_nPosition);
+    while ((nRow = NextCandidate(nRow)) < nRows) {
+        const bool bMatch = MatchesRow(nRow, memo);
+        ++nRow;
+        if (bMatch) {
+            m_nPosition = static_cast<int>(nRow);
+            return static_cast<int>(nRow - 1);
+        }
+    }
+    m_nPosition = static_cast<int>(nRows);
+    return -1;
+}
+
+} // namespace ovl

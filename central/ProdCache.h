@@ -1,0 +1,100 @@
+#pragma once
+
+#include "central/IntIndex.h"
+#include "central/TextColumn.h"
+#include "platform/Connection.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ovl {
+
+class CacheProvider;
+class CProvCache;
+
+struct PRODCACHE {
+    std::int32_t m_nID = 0;
+    std::int32_t m_nGRPID = -1;  // -1 when NULL
+    std::int32_t m_nPROVID = -1; // -1 when NULL
+    std::int32_t m_nSRCID = -1;  // -1 when NULL: the supplier is the source
+    bool m_bHasCIQID = false;    // CIQID is not NULL
+};
+
+// Every reference product, with its texts folded once for the search. The product search
+// scans the whole cache after each pause in typing, so texts live end to end in one buffer
+// per column and the test of a row allocates nothing.
+class CProdCache {
+public:
+    // Reads every product in light mode; takes the supplier and source caches from the
+    // provider, which the search also uses later for the suppliers' enabled flags.
+    void Build(db::Connection& central, int nLanguageIndex, CacheProvider& provider);
+    bool IsLoaded() const { return m_bLoaded; }
+
+    // The row of a product, or -1.
+    int FindRow(std::int32_t nProdId) const;
+
+    // By row; throw std::invalid_argument outside the rows.
+    int GetCount() const { return static_cast<int>(m_records.size()); }
+    const PRODCACHE& GetRecord(int nRow) const;
+    std::string_view GetName(int nRow) const;
+    // REFFAB as stored; empty when NULL.
+    std::string_view GetRefFab(int nRow) const;
+    // LASTUPDATE as "dd/mm/yyyy"; empty when NULL.
+    std::string GetDateText(int nRow) const;
+
+    // Starts a search: the three texts are folded here; -1 for the group or the supplier
+    // means any; with bPrefix the name must start the product's name. Returns the first
+    // matching row, or -1 (also when no criterion is given).
+    int StartSearch(std::string_view name, std::string_view code, std::int32_t nGroupId,
+                    std::int32_t nProvId, std::string_view source, bool bPrefix);
+    // The next matching row, or -1.
+    int FindNext();
+
+    // Bytes held by the cache, for sizing.
+    size_t MemoryUsed() const;
+
+private:
+    void Reset();
+    void ReadProducts(db::Connection& central, int nLanguageIndex, CacheProvider& provider);
+    void IndexProducts();
+    std::uint32_t SourceOfProduct(bool bSupplier, std::int32_t nId, const std::string& text);
+    void PrepareSourceMatches();
+    // The enabled flag of the last supplier asked for; products of a supplier come together.
+    struct SupplierMemo {
+        const CProvCache& prov;
+        std::int32_t nProvId = -1;
+        bool bEnabled = false;
+    };
+    static bool IsSupplierEnabled(SupplierMemo& memo, std::int32_t nProvId);
+    bool MatchesRow(size_t nRow, SupplierMemo& memo) const;
+    size_t NextCandidate(size_t nRow) const;
+    size_t CheckRow(int nRow) const;
+
+    std::vector<PRODCACHE> m_records;
+    CTextColumn m_names;
+    CTextColumn m_nameKeys;
+    CTextColumn m_refFabs;
+    CTextColumn m_refFabKeys;
+    // Products share few source texts: each row names one of them.
+    CTextColumn m_sourceKeys;
+    std::vector<std::uint32_t> m_sourceOfRow;
+    std::vector<std::int32_t> m_dates; // yyyymmdd, -1 when NULL
+    CIntIndex m_index;
+    CacheProvider* m_pProvider = nullptr;
+    bool m_bLoaded = false;
+
+    // The search in progress.
+    std::string m_strNameKey;
+    std::string m_strCodeKey;
+    std::string m_strSourceKey;
+    std::int32_t m_nGroupId = -1;
+    std::int32_t m_nProvId = -1;
+    bool m_bPrefix = false;
+    bool m_bActive = false;
+    int m_nPosition = -1;
+    std::vector<char> m_sourceMatches; // per source text: matches the source criterion
+};
+
+} // namespace ovl

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ovl {
+
+// An append-only column of texts held end to end in one buffer, with one offset per row:
+// a million rows cost one allocation and four bytes of bookkeeping each, and a scan over
+// the column walks contiguous memory.
+class CTextColumn {
+public:
+    CTextColumn() : m_offsets{0} {}
+
+    void Clear();
+    void Append(std::string_view text);
+    // Drops the spare capacity left by growing.
+    void ShrinkToFit();
+
+    size_t GetCount() const { return m_offsets.size() - 1; }
+    // The text of a row; the caller checks the row.
+    std::string_view Get(size_t nRow) const {
+        return std::string_view(m_strBuffer.data() + m_offsets[nRow],
+                                m_offsets[nRow + 1] - m_offsets[nRow]);
+    }
+
+    // The first row at or after nFromRow whose text contains the needle, or GetCount() when
+    // none does. The needle must not be empty. One pass over the buffer, no allocation.
+    size_t FindRowContaining(std::string_view needle, size_t nFromRow) const;
+
+    size_t MemoryUsed() const;
+
+private:
+    size_t RowOfOffset(size_t nOffset, size_t nFromRow) const;
+
+    std::string m_strBuffer;
+    std::vector<std::uint32_t> m_offsets;
+};
+
+} // namespace ovl
