@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MessageSink.h"
+#include "central/CacheProvider.h"
 #include "central/StatusChecks.h"
 #include "local/NutriIngredSet.h"
 #include "platform/Connection.h"
@@ -37,7 +38,7 @@ struct AppEnvironment {
 
 // The program's spine: it holds the two connections, the language, the status values and
 // the installation's account for the whole run, and runs the start-up and shut-down.
-class CovlnutriimportApp {
+class CovlnutriimportApp : public CacheProvider {
 public:
     enum class StartResult { Ready, AnotherInstance, CentralFailed, LocalFailed, TermsRefused };
 
@@ -52,6 +53,16 @@ public:
     // Frees the caches and closes both connections.
     void ShutDown();
 
+    // The get-or-build accessors of the application-wide caches. A failed build raises the
+    // database error and leaves the slot empty, so the next use builds again.
+    CProvCache& ProvCache() override;
+    CSrcCache& SrcCache() override;
+    CLibCache& LibCache() override;
+    CAlrgCache& AlrgCache() override;
+    CMsLibCache& MsLibCache() override;
+    CLibPreEmbCache& LibPreEmbCache() override;
+    CProdCache& ProdCache() override;
+
     // The program's own settings.
     SettingsStore& Settings() { return *m_env.settings; }
     MessageSink& Messages() { return *m_env.messages; }
@@ -62,6 +73,14 @@ public:
     CentralStatus m_status; // m_bCentralV12, m_nCentralRelease, m_strServerName
     std::string m_strSrvDsn;
     int m_nDatabaseType = 1;
+    // The cache slots, in the order they are freed at shut-down.
+    std::unique_ptr<CLibPreEmbCache> m_pLibPreEmbCache;
+    std::unique_ptr<CMsLibCache> m_pMsLibCache;
+    std::unique_ptr<CSrcCache> m_pSrcCache;
+    std::unique_ptr<CProdCache> m_pProdCache;
+    std::unique_ptr<CAlrgCache> m_pAlrgCache;
+    std::unique_ptr<CLibCache> m_pLibCache;
+    std::unique_ptr<CProvCache> m_pProvCache;
     int m_nAccountId = -1;
     // Kept open for the whole run; opening it creates the local connection, which it owns.
     // Made when the local connect string is known.
@@ -84,6 +103,8 @@ private:
     bool PrepareLocalDatabase();
     void ChooseLocalDsn();
     void ReadLanguage();
+    void BuildFirstCache();
+    void FreeCaches();
 
     AppEnvironment m_env;
     SingleInstance m_instance;

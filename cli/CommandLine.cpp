@@ -3,6 +3,8 @@
 #include "cli/AcceptTermsCommand.h"
 #include "cli/ExitCode.h"
 #include "cli/MessagesCommand.h"
+#include "cli/ProductCommand.h"
+#include "cli/SearchCommand.h"
 #include "cli/StatusCommand.h"
 #include "platform/TextConvert.h"
 
@@ -14,6 +16,8 @@ CommandLine::CommandLine() {
     m_commands.push_back(std::make_unique<AcceptTermsCommand>());
     m_commands.push_back(std::make_unique<MessagesCommand>());
     m_commands.push_back(std::make_unique<StatusCommand>());
+    m_commands.push_back(std::make_unique<SearchCommand>());
+    m_commands.push_back(std::make_unique<ProductCommand>());
 }
 
 Command* CommandLine::Find(const std::string& name) const {

@@ -1,6 +1,7 @@
 #include "cli/Session.h"
 
 #include "cli/ExitCode.h"
+#include "platform/DbException.h"
 
 namespace ovl::cli {
 
@@ -50,6 +51,15 @@ int Session::Start(const Invocation& invocation, TermsGate* terms) {
         break;
     }
     return kExitStartRefused;
+}
+
+int Session::Guard(const std::function<int()>& work) {
+    try {
+        return work();
+    } catch (const db::DbException& e) {
+        m_messages.ShowMessage(e.Message(), MessageIcon::Error);
+        return kExitFailed;
+    }
 }
 
 } // namespace ovl::cli

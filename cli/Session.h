@@ -6,6 +6,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/RegistryFile.h"
 
+#include <functional>
 #include <memory>
 
 namespace ovl::cli {
@@ -22,6 +23,10 @@ public:
     int Start(const Invocation& invocation, TermsGate* terms = nullptr);
 
     CovlnutriimportApp& App() { return *m_pApp; }
+
+    // Runs a command's work after the start-up. A database error ends it with the driver's
+    // text on stderr and exit code 1, as the window's error box would show it.
+    int Guard(const std::function<int()>& work);
     SettingsStore& Settings() { return m_settings; }
     MessageSink& Messages() { return m_messages; }
 
