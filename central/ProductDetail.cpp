@@ -12,6 +12,7 @@
 #include "central/OvlNutriProdSet.h"
 #include "central/ValueLine.h"
 
+#include <cstdio>
 #include <initializer_list>
 
 namespace ovl {
