@@ -6,9 +6,14 @@
 #include "central/ProvCache.h"
 #include "central/SrcCache.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 #include <unordered_map>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace ovl {
 
@@ -23,7 +28,11 @@ std::int32_t PackDate(const db::DateTime& date) {
 } // namespace
 
 void CProdCache::Reset() {
-    m_records.clear();
+    m_ids.clear();
+    m_groupIds.clear();
+    m_provIds.clear();
+    m_srcIds.clear();
+    m_hasCiqId.clear();
     m_names.Clear();
     m_nameKeys.Clear();
     m_refFabs.Clear();
@@ -43,6 +52,15 @@ void CProdCache::Build(db::Connection& central, int nLanguageIndex, CacheProvide
     ReadProducts(central, nLanguageIndex, provider);
     IndexProducts();
     m_bLoaded = true;
+    ReleaseFreedMemory();
+}
+
+// Growing columns of a million rows leaves freed blocks as large as the columns behind;
+// handing them back keeps the process's footprint to what the cache holds.
+void CProdCache::ReleaseFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex,
@@ -56,18 +74,18 @@ void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex,
     COvlNutriProdSet rs(&central, nLanguageIndex, true);
     rs.Open();
     for (; !rs.IsEOF(); rs.MoveNext()) {
-        PRODCACHE record;
-        record.m_nID = rs.m_ID;
-        record.m_nGRPID = rs.IsFieldNull(rs.m_GRPID) ? -1 : rs.m_GRPID.Value();
-        record.m_nPROVID = rs.IsFieldNull(rs.m_PROVID) ? -1 : rs.m_PROVID.Value();
-        record.m_nSRCID = rs.IsFieldNull(rs.m_SRCID) ? -1 : rs.m_SRCID.Value();
-        record.m_bHasCIQID = !rs.IsFieldNull(rs.m_CIQID);
-        m_records.push_back(record);
+        const std::int32_t nProvId = rs.IsFieldNull(rs.m_PROVID) ? -1 : rs.m_PROVID.Value();
+        const bool bSupplier = rs.IsFieldNull(rs.m_SRCID);
+        const std::int32_t nSrcId = bSupplier ? -1 : rs.m_SRCID.Value();
+        m_ids.push_back(rs.m_ID);
+        m_groupIds.push_back(rs.IsFieldNull(rs.m_GRPID) ? -1 : rs.m_GRPID.Value());
+        m_provIds.push_back(nProvId);
+        m_srcIds.push_back(nSrcId);
+        m_hasCiqId.push_back(!rs.IsFieldNull(rs.m_CIQID));
 
         // The supplier is the source of a product without SRCID; a source that is not cited
         // gives an empty text.
-        const bool bSupplier = rs.IsFieldNull(rs.m_SRCID);
-        const std::int32_t nSourceOwner = bSupplier ? record.m_nPROVID : record.m_nSRCID;
+        const std::int32_t nSourceOwner = bSupplier ? nProvId : nSrcId;
         const std::int64_t nSourceKey = std::int64_t{nSourceOwner} * 2 + (bSupplier ? 0 : 1);
         auto [it, bNew] = sourceIds.try_emplace(nSourceKey, 0);
         if (bNew) {
@@ -98,13 +116,17 @@ void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex,
 // million ascending identifiers arrive would copy the whole table again every 50 rows.
 void CProdCache::IndexProducts() {
     std::int32_t nHighest = -1;
-    for (const PRODCACHE& record : m_records)
-        nHighest = std::max(nHighest, record.m_nID);
+    for (std::int32_t nId : m_ids)
+        nHighest = std::max(nHighest, nId);
     m_index.Reserve(nHighest);
-    for (size_t nRow = 0; nRow < m_records.size(); ++nRow)
-        m_index.Set(m_records[nRow].m_nID, static_cast<std::int32_t>(nRow));
+    for (size_t nRow = 0; nRow < m_ids.size(); ++nRow)
+        m_index.Set(m_ids[nRow], static_cast<std::int32_t>(nRow));
 
-    m_records.shrink_to_fit();
+    m_ids.shrink_to_fit();
+    m_groupIds.shrink_to_fit();
+    m_provIds.shrink_to_fit();
+    m_srcIds.shrink_to_fit();
+    m_hasCiqId.shrink_to_fit();
     m_names.ShrinkToFit();
     m_nameKeys.ShrinkToFit();
     m_refFabs.ShrinkToFit();
@@ -124,8 +146,9 @@ size_t CProdCache::CheckRow(int nRow) const {
     return static_cast<size_t>(nRow);
 }
 
-const PRODCACHE& CProdCache::GetRecord(int nRow) const {
-    return m_records[CheckRow(nRow)];
+PRODCACHE CProdCache::GetRecord(int nRow) const {
+    const size_t nAt = CheckRow(nRow);
+    return {m_ids[nAt], m_groupIds[nAt], m_provIds[nAt], m_srcIds[nAt], m_hasCiqId[nAt]};
 }
 
 std::string_view CProdCache::GetName(int nRow) const {
@@ -147,9 +170,11 @@ std::string CProdCache::GetDateText(int nRow) const {
 }
 
 size_t CProdCache::MemoryUsed() const {
-    return m_records.capacity() * sizeof(PRODCACHE) + m_names.MemoryUsed() +
-           m_nameKeys.MemoryUsed() + m_refFabs.MemoryUsed() + m_refFabKeys.MemoryUsed() +
-           m_sourceKeys.MemoryUsed() + m_sourceOfRow.capacity() * sizeof(std::uint32_t) +
+    constexpr size_t kIdArrays = 4;
+    return kIdArrays * m_ids.capacity() * sizeof(std::int32_t) + m_hasCiqId.capacity() / 8 +
+           m_names.MemoryUsed() + m_nameKeys.MemoryUsed() + m_refFabs.MemoryUsed() +
+           m_refFabKeys.MemoryUsed() + m_sourceKeys.MemoryUsed() +
+           m_sourceOfRow.capacity() * sizeof(std::uint32_t) +
            m_dates.capacity() * sizeof(std::int32_t) +
            static_cast<size_t>(m_index.Size()) * sizeof(std::int32_t);
 }
@@ -194,44 +219,54 @@ bool CProdCache::IsSupplierEnabled(SupplierMemo& memo, std::int32_t nProvId) {
     return memo.bEnabled;
 }
 
-bool CProdCache::MatchesRow(size_t nRow, SupplierMemo& memo) const {
-    const PRODCACHE& record = m_records[nRow];
-    if (m_nGroupId != -1 && record.m_nGRPID != m_nGroupId)
+CProdCache::Driver CProdCache::SearchDriver() const {
+    if (!m_strNameKey.empty())
+        return m_bPrefix ? Driver::NamePrefix : Driver::Name;
+    if (!m_strCodeKey.empty())
+        return Driver::Code;
+    return Driver::None;
+}
+
+// The next row at or after nRow that can hold the name (or, without one, the code): one
+// search through the whole column skips the rows that cannot. The name, when given, always
+// drives, so it is never tested again row by row.
+size_t CProdCache::NextCandidate(Driver driver, size_t nRow) const {
+    switch (driver) {
+    case Driver::Name:
+        return m_nameKeys.FindRowContaining(m_strNameKey, nRow);
+    case Driver::NamePrefix:
+        return m_nameKeys.FindRowStartingWith(m_strNameKey, nRow);
+    case Driver::Code:
+        return m_refFabKeys.FindRowContaining(m_strCodeKey, nRow);
+    case Driver::None:
+        break;
+    }
+    return nRow;
+}
+
+// The cheap tests come first; the text that chose the row is not tested again.
+bool CProdCache::MatchesRow(size_t nRow, Driver driver, SupplierMemo& memo) const {
+    if (m_nGroupId != -1 && m_groupIds[nRow] != m_nGroupId)
         return false;
-    if (m_nProvId != -1 && record.m_nPROVID != m_nProvId)
+    if (m_nProvId != -1 && m_provIds[nRow] != m_nProvId)
         return false;
     if (!m_sourceMatches[m_sourceOfRow[nRow]])
         return false;
-    if (!m_strNameKey.empty()) {
-        const std::string_view key = m_nameKeys.Get(nRow);
-        if (m_bPrefix ? !key.starts_with(m_strNameKey)
-                      : key.find(m_strNameKey) == std::string_view::npos)
-            return false;
-    }
-    if (!m_strCodeKey.empty() &&
+    if (!m_strCodeKey.empty() && driver != Driver::Code &&
         m_refFabKeys.Get(nRow).find(m_strCodeKey) == std::string_view::npos)
         return false;
-    return IsSupplierEnabled(memo, record.m_nPROVID);
-}
-
-// The next row at or after nRow that can hold the name or the code: one search through the
-// whole column skips the rows that cannot.
-size_t CProdCache::NextCandidate(size_t nRow) const {
-    if (!m_strNameKey.empty() && !m_bPrefix)
-        return m_nameKeys.FindRowContaining(m_strNameKey, nRow);
-    if (!m_strCodeKey.empty())
-        return m_refFabKeys.FindRowContaining(m_strCodeKey, nRow);
-    return nRow;
+    return IsSupplierEnabled(memo, m_provIds[nRow]);
 }
 
 int CProdCache::FindNext() {
     if (!m_bActive)
         return -1;
     SupplierMemo memo{m_pProvider->ProvCache()};
-    const size_t nRows = m_records.size();
+    const Driver driver = SearchDriver();
+    const size_t nRows = m_ids.size();
     size_t nRow = m_nPosition < 0 ? 0 : static_cast<size_t>(m_nPosition);
-    while ((nRow = NextCandidate(nRow)) < nRows) {
-        const bool bMatch = MatchesRow(nRow, memo);
+    while ((nRow = NextCandidate(driver, nRow)) < nRows) {
+        const bool bMatch = MatchesRow(nRow, driver, memo);
         ++nRow;
         if (bMatch) {
             m_nPosition = static_cast<int>(nRow);

@@ -36,8 +36,8 @@ public:
     int FindRow(std::int32_t nProdId) const;
 
     // By row; throw std::invalid_argument outside the rows.
-    int GetCount() const { return static_cast<int>(m_records.size()); }
-    const PRODCACHE& GetRecord(int nRow) const;
+    int GetCount() const { return static_cast<int>(m_ids.size()); }
+    PRODCACHE GetRecord(int nRow) const;
     std::string_view GetName(int nRow) const;
     // REFFAB as stored; empty when NULL.
     std::string_view GetRefFab(int nRow) const;
@@ -59,6 +59,7 @@ private:
     void Reset();
     void ReadProducts(db::Connection& central, int nLanguageIndex, CacheProvider& provider);
     void IndexProducts();
+    static void ReleaseFreedMemory();
     std::uint32_t SourceOfProduct(bool bSupplier, std::int32_t nId, const std::string& text);
     void PrepareSourceMatches();
     // The enabled flag of the last supplier asked for; products of a supplier come together.
@@ -68,13 +69,21 @@ private:
         bool bEnabled = false;
     };
     static bool IsSupplierEnabled(SupplierMemo& memo, std::int32_t nProvId);
-    bool MatchesRow(size_t nRow, SupplierMemo& memo) const;
-    size_t NextCandidate(size_t nRow) const;
+    // The criterion that picks the candidate rows through a search of its whole column.
+    enum class Driver { None, Name, NamePrefix, Code };
+    Driver SearchDriver() const;
+    size_t NextCandidate(Driver driver, size_t nRow) const;
+    bool MatchesRow(size_t nRow, Driver driver, SupplierMemo& memo) const;
     size_t CheckRow(int nRow) const;
 
-    std::vector<PRODCACHE> m_records;
+    // The record fields, one array each, so that a scan reads only the fields it tests.
+    std::vector<std::int32_t> m_ids;
+    std::vector<std::int32_t> m_groupIds;
+    std::vector<std::int32_t> m_provIds;
+    std::vector<std::int32_t> m_srcIds;
+    std::vector<bool> m_hasCiqId;
     CTextColumn m_names;
-    CTextColumn m_nameKeys;
+    CTextColumn m_nameKeys{true};
     CTextColumn m_refFabs;
     CTextColumn m_refFabKeys;
     // Products share few source texts: each row names one of them.

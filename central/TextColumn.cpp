@@ -5,11 +5,60 @@
 #include <limits>
 #include <stdexcept>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace ovl {
+
+namespace {
+
+// The first occurrence of the needle (two bytes or more) in [pText, pText + nText), or null.
+// Sixteen positions are tested at once on their first and last byte; only positions where
+// both agree are compared in full. Unlike memmem, it has no set-up cost per call, which
+// matters when a search stops at every few rows.
+const char* FindBytes(const char* pText, size_t nText, std::string_view needle) {
+    const size_t nNeedle = needle.size();
+    if (nNeedle == 1)
+        return static_cast<const char*>(std::memchr(pText, needle[0], nText));
+    if (nText < nNeedle)
+        return nullptr;
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(needle.front());
+    const __m128i last = _mm_set1_epi8(needle.back());
+    constexpr size_t kBlock = 16;
+    for (; i + nNeedle - 1 + kBlock <= nText; i += kBlock) {
+        const __m128i blockFirst = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pText + i));
+        const __m128i blockLast =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(pText + i + nNeedle - 1));
+        auto mask = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi8(blockFirst, first), _mm_cmpeq_epi8(blockLast, last))));
+        while (mask != 0) {
+            const size_t nAt = i + static_cast<size_t>(__builtin_ctz(mask));
+            // Two-byte needles are settled by the first and last byte alone.
+            if (nNeedle == 2 || std::memcmp(pText + nAt + 1, needle.data() + 1, nNeedle - 2) == 0)
+                return pText + nAt;
+            mask &= mask - 1;
+        }
+    }
+#endif
+    return static_cast<const char*>(memmem(pText + i, nText - i, needle.data(), nNeedle));
+}
+
+} // namespace
 
 void CTextColumn::Clear() {
     m_strBuffer.clear();
     m_offsets.assign(1, 0);
+    m_heads.clear();
+}
+
+std::uint32_t CTextColumn::HeadOf(std::string_view text) {
+    std::uint32_t nHead = 0;
+    for (size_t i = 0; i < text.size() && i < sizeof nHead; ++i)
+        nHead |= static_cast<std::uint32_t>(static_cast<unsigned char>(text[i])) << (8 * i);
+    return nHead;
 }
 
 void CTextColumn::Append(std::string_view text) {
@@ -17,27 +66,49 @@ void CTextColumn::Append(std::string_view text) {
         throw std::length_error("text column larger than 4 GB");
     m_strBuffer.append(text);
     m_offsets.push_back(static_cast<std::uint32_t>(m_strBuffer.size()));
+    if (m_bKeepHeads)
+        m_heads.push_back(HeadOf(text));
 }
 
 void CTextColumn::ShrinkToFit() {
     m_strBuffer.shrink_to_fit();
     m_offsets.shrink_to_fit();
+    m_heads.shrink_to_fit();
 }
 
 size_t CTextColumn::MemoryUsed() const {
-    return m_strBuffer.capacity() + m_offsets.capacity() * sizeof(std::uint32_t);
+    return m_strBuffer.capacity() +
+           (m_offsets.capacity() + m_heads.capacity()) * sizeof(std::uint32_t);
 }
 
 // The row whose text holds the byte at nOffset; rows before nFromRow are known to end
-// before it. Hits are usually near, so a short walk comes before the binary search.
+// before it. Hits are usually a few rows apart: the search widens from nFromRow in doubling
+// steps, then halves the last step, so it stays within a few nearby cache lines.
 size_t CTextColumn::RowOfOffset(size_t nOffset, size_t nFromRow) const {
-    constexpr size_t kWalk = 8;
-    for (size_t nRow = nFromRow; nRow < nFromRow + kWalk && nRow < GetCount(); ++nRow)
-        if (nOffset < m_offsets[nRow + 1])
+    const size_t nRows = GetCount();
+    size_t nLow = nFromRow; // starts at or before nOffset
+    size_t nStep = 1;
+    while (nLow + nStep < nRows && m_offsets[nLow + nStep] <= nOffset) {
+        nLow += nStep;
+        nStep *= 2;
+    }
+    const size_t nHigh = std::min(nLow + nStep, nRows); // starts beyond nOffset
+    const auto first = m_offsets.begin() + static_cast<std::ptrdiff_t>(nLow + 1);
+    const auto last = m_offsets.begin() + static_cast<std::ptrdiff_t>(nHigh + 1);
+    return static_cast<size_t>(std::upper_bound(first, last, nOffset) - m_offsets.begin()) - 1;
+}
+
+size_t CTextColumn::FindRowStartingWith(std::string_view needle, size_t nFromRow) const {
+    const size_t nRows = GetCount();
+    const size_t nHeadBytes = std::min(needle.size(), sizeof(std::uint32_t));
+    const std::uint32_t nMask = nHeadBytes == sizeof(std::uint32_t)
+                                    ? ~std::uint32_t{0}
+                                    : (std::uint32_t{1} << (8 * nHeadBytes)) - 1;
+    const std::uint32_t nWanted = HeadOf(needle) & nMask;
+    for (size_t nRow = nFromRow; nRow < nRows; ++nRow)
+        if ((m_heads[nRow] & nMask) == nWanted && Get(nRow).starts_with(needle))
             return nRow;
-    const auto it = std::upper_bound(m_offsets.begin() + static_cast<std::ptrdiff_t>(nFromRow),
-                                     m_offsets.end(), nOffset);
-    return static_cast<size_t>(it - m_offsets.begin()) - 1;
+    return nRows;
 }
 
 size_t CTextColumn::FindRowContaining(std::string_view needle, size_t nFromRow) const {
@@ -49,11 +120,10 @@ size_t CTextColumn::FindRowContaining(std::string_view needle, size_t nFromRow) 
     const char* pFrom = pBegin + m_offsets[nFromRow];
     size_t nRow = nFromRow;
     while (static_cast<size_t>(pEnd - pFrom) >= needle.size()) {
-        const void* pHit =
-            memmem(pFrom, static_cast<size_t>(pEnd - pFrom), needle.data(), needle.size());
+        const char* pHit = FindBytes(pFrom, static_cast<size_t>(pEnd - pFrom), needle);
         if (pHit == nullptr)
             return nRows;
-        const size_t nHit = static_cast<size_t>(static_cast<const char*>(pHit) - pBegin);
+        const size_t nHit = static_cast<size_t>(pHit - pBegin);
         nRow = RowOfOffset(nHit, nRow);
         // A hit that runs over the end of its row joins two texts: look again after it.
         if (nHit + needle.size() <= m_offsets[nRow + 1])

@@ -12,7 +12,9 @@ namespace ovl {
 // the column walks contiguous memory.
 class CTextColumn {
 public:
-    CTextColumn() : m_offsets{0} {}
+    // With bKeepHeads, the first four bytes of every text are also kept in an array of
+    // their own, so that a test of how texts start reads 4 bytes per row, not the texts.
+    explicit CTextColumn(bool bKeepHeads = false) : m_offsets{0}, m_bKeepHeads(bKeepHeads) {}
 
     void Clear();
     void Append(std::string_view text);
@@ -29,14 +31,20 @@ public:
     // The first row at or after nFromRow whose text contains the needle, or GetCount() when
     // none does. The needle must not be empty. One pass over the buffer, no allocation.
     size_t FindRowContaining(std::string_view needle, size_t nFromRow) const;
+    // The first row at or after nFromRow whose text starts with the needle, or GetCount().
+    // Needs the heads; the needle must not be empty.
+    size_t FindRowStartingWith(std::string_view needle, size_t nFromRow) const;
 
     size_t MemoryUsed() const;
 
 private:
     size_t RowOfOffset(size_t nOffset, size_t nFromRow) const;
+    static std::uint32_t HeadOf(std::string_view text);
 
     std::string m_strBuffer;
     std::vector<std::uint32_t> m_offsets;
+    std::vector<std::uint32_t> m_heads; // first four bytes, zero-padded, first byte lowest
+    bool m_bKeepHeads;
 };
 
 } // namespace ovl

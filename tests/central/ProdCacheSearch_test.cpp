@@ -124,7 +124,7 @@ TEST_P(ProdCacheSearchTest, RowsHoldTheProductTexts) {
     EXPECT_EQ(cache.GetName(first), "Lait demi-\xE9\x63r\xE9m\xE9");
     EXPECT_EQ(cache.GetRefFab(first), "ab-12");
     EXPECT_EQ(cache.GetDateText(first), "05/03/2024");
-    const PRODCACHE& record = cache.GetRecord(first);
+    const PRODCACHE record = cache.GetRecord(first);
     EXPECT_EQ(record.m_nPROVID, 1);
     EXPECT_EQ(record.m_nGRPID, 10);
     EXPECT_EQ(record.m_nSRCID, -1);
