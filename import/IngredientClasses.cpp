@@ -1,0 +1,39 @@
+#include "import/IngredientClasses.h"
+
+#include "local/CategIngreSet.h"
+#include "platform/DbException.h"
+
+#include <string>
+
+namespace ovl {
+
+void EnsureIngredientClass(db::Connection& local, std::int32_t ingredientId, std::int32_t classId) {
+    CCategIngreSet classes(&local);
+    classes.m_strFilter = "([INGR_ID]=" + std::to_string(ingredientId) +
+                          ") AND ([CLASS_ID]=" + std::to_string(classId) + ")";
+    classes.Open();
+    if (!classes.IsEOF())
+        return;
+    try {
+        classes.AddNew();
+        classes.m_INGR_ID = ingredientId;
+        classes.m_CLASS_ID = classId;
+        classes.m_CLASSPARENT = kStatusParentClass;
+        classes.m_MASQUE = 0;
+        classes.Update();
+    } catch (const db::DbException&) {
+        // A class that cannot be added leaves the import to go on without it.
+    }
+}
+
+void RemoveIngredientClass(db::Connection& local, std::int32_t ingredientId, std::int32_t classId) {
+    try {
+        local.ExecuteDirect(
+            "DELETE FROM [CategIngre] WHERE ([INGR_ID]=" + std::to_string(ingredientId) +
+            ") AND ([CLASS_ID]=" + std::to_string(classId) + ")");
+    } catch (const db::DbException&) {
+        // A class that cannot be removed is left; the operation goes on.
+    }
+}
+
+} // namespace ovl
