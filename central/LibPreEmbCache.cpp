@@ -36,6 +36,29 @@ void CLibPreEmbCache::Append(std::int32_t nId, std::uint8_t nType, std::string l
     m_index.Set(nId, nRow);
 }
 
+void CLibPreEmbCache::ForgetLabelsAfter(int nCheckpoint) {
+    while (nCheckpoint >= 0 && GetCount() > nCheckpoint) {
+        const int nRow = GetCount() - 1;
+        const LIBPREEMBCACHE record = m_records.back();
+        const std::string key = MapKey(record.m_nTYPE, m_labels.back());
+        m_index.Set(record.m_nID, -1);
+        m_records.pop_back();
+        m_labels.pop_back();
+        const auto entry = m_keys.find(key);
+        if (entry == m_keys.end() || entry->second != nRow + 1)
+            continue;
+        // The forgotten label may have hidden an earlier one of the same key: the latest
+        // remaining row with that key takes the entry back.
+        m_keys.erase(entry);
+        for (int nEarlier = nRow - 1; nEarlier >= 0; --nEarlier)
+            if (MapKey(m_records[static_cast<size_t>(nEarlier)].m_nTYPE,
+                       m_labels[static_cast<size_t>(nEarlier)]) == key) {
+                m_keys[key] = nEarlier + 1;
+                break;
+            }
+    }
+}
+
 void CLibPreEmbCache::Build(db::Connection& local, int nLanguageIndex) {
     Reset();
     m_nLanguageIndex = nLanguageIndex;

@@ -41,6 +41,11 @@ public:
     std::int32_t AddLabel(db::Connection& local, const std::array<std::string, 5>& texts,
                           int nType);
 
+    // Labels added after this point can be forgotten again with ForgetLabelsAfter, when the
+    // operation that added them is rolled back and their rows no longer exist.
+    int Checkpoint() const { return GetCount(); }
+    void ForgetLabelsAfter(int nCheckpoint);
+
 private:
     void Reset();
     void Append(std::int32_t nId, std::uint8_t nType, std::string label);

@@ -56,21 +56,29 @@ bool ReferenceSearch::HasCriteria(const ReferenceSearchInputs& inputs) {
 
 std::vector<ReferenceRow> ReferenceSearch::Run(const ReferenceSearchInputs& inputs,
                                                bool strictFilter, int sortKey) {
-    CProdCache& products = m_caches.ProdCache();
-    std::vector<ReferenceRow> rows;
+    m_caches.ProdCache();
     if (!HasCriteria(inputs))
-        return rows;
-    std::string name = inputs.name;
-    const bool prefix = TakePrefixMark(name);
-
+        return {};
     // Supplier and group names are read again for each search, so that a selection made
     // meanwhile shows.
     CProvCache suppliers;
     suppliers.Build(m_central, m_nAccountId);
     CGrpIndex groups;
     groups.Build(m_central, m_nLanguage);
-    CSrcCache& sources = m_caches.SrcCache();
+    return Collect(inputs, strictFilter, sortKey, suppliers, groups);
+}
 
+std::vector<ReferenceRow> ReferenceSearch::Collect(const ReferenceSearchInputs& inputs,
+                                                   bool strictFilter, int sortKey,
+                                                   const CProvCache& suppliers,
+                                                   const CGrpIndex& groups) {
+    CProdCache& products = m_caches.ProdCache();
+    CSrcCache& sources = m_caches.SrcCache();
+    std::vector<ReferenceRow> rows;
+    if (!HasCriteria(inputs))
+        return rows;
+    std::string name = inputs.name;
+    const bool prefix = TakePrefixMark(name);
     for (int row = products.StartSearch(name, inputs.code, inputs.groupId, inputs.supplierId,
                                         inputs.source, prefix);
          row != -1; row = products.FindNext()) {

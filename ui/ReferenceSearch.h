@@ -9,6 +9,9 @@
 
 namespace ovl {
 
+class CGrpIndex;
+class CProvCache;
+
 // The five inputs of the reference search, as typed (code page 1252).
 struct ReferenceSearchInputs {
     std::string name;
@@ -43,6 +46,11 @@ public:
 
     std::vector<ReferenceRow> Run(const ReferenceSearchInputs& inputs, bool strictFilter,
                                   int sortKey);
+
+    // The scan and the sort of Run, given the supplier and group names to show.
+    std::vector<ReferenceRow> Collect(const ReferenceSearchInputs& inputs, bool strictFilter,
+                                      int sortKey, const CProvCache& suppliers,
+                                      const CGrpIndex& groups);
 
     // Whether the inputs ask for a search at all.
     static bool HasCriteria(const ReferenceSearchInputs& inputs);
