@@ -7,7 +7,8 @@ namespace ovl::bench {
 
 namespace {
 
-template <class Cache, class BuildFn> Cache& GetOrBuild(std::unique_ptr<Cache>& slot, BuildFn build) {
+template <class Cache, class BuildFn>
+Cache& GetOrBuild(std::unique_ptr<Cache>& slot, BuildFn build) {
     if (!slot) {
         auto cache = std::make_unique<Cache>();
         build(*cache);
@@ -57,7 +58,8 @@ std::vector<double> SortedMillis(int runs, const std::function<void()>& work) {
 double Percentile(const std::vector<double>& sorted, double fraction) {
     if (sorted.empty())
         return 0;
-    const size_t index = static_cast<size_t>(fraction * static_cast<double>(sorted.size() - 1) + 0.5);
+    const size_t index =
+        static_cast<size_t>(fraction * static_cast<double>(sorted.size() - 1) + 0.5);
     return sorted[std::min(index, sorted.size() - 1)];
 }
 
@@ -70,8 +72,8 @@ long ResidentBytes() {
 
 void PrintRow(const std::string& figure, const std::string& measured, const std::string& goal,
               bool met) {
-    std::printf("| %-44s | %14s | %14s | %-4s |\n", figure.c_str(), measured.c_str(),
-                goal.c_str(), met ? "met" : "NOT");
+    std::printf("| %-44s | %14s | %14s | %-4s |\n", figure.c_str(), measured.c_str(), goal.c_str(),
+                met ? "met" : "NOT");
 }
 
 } // namespace ovl::bench

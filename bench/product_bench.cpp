@@ -15,10 +15,10 @@ using namespace ovl;
 namespace {
 
 struct Options {
-    std::string central;      // ODBC connect string of the central database
-    std::string local;        // ODBC connect string of a local database
-    std::string clientDump;   // shell command dumping the cache's columns with the client
-    long products = 0;        // products in the central database, for the per-product figure
+    std::string central;    // ODBC connect string of the central database
+    std::string local;      // ODBC connect string of a local database
+    std::string clientDump; // shell command dumping the cache's columns with the client
+    long products = 0;      // products in the central database, for the per-product figure
 };
 
 Options ParseOptions(int argc, char** argv) {
@@ -83,7 +83,8 @@ int main(int argc, char** argv) try {
     const long grown = bench::ResidentBytes() - before;
     caches.DropProducts();
     build = std::min(build, bench::SecondsOf([&] { caches.ProdCache(); }));
-    const double bytesPerProduct = static_cast<double>(grown) / static_cast<double>(options.products);
+    const double bytesPerProduct =
+        static_cast<double>(grown) / static_cast<double>(options.products);
 
     // 3. Search latency: scan and sort, over a fixed set of queries.
     CProvCache& suppliers = caches.ProvCache();
@@ -91,20 +92,20 @@ int main(int argc, char** argv) try {
     groups.Build(central, 0);
     ReferenceSearch search(central, caches, 0, 1);
     std::vector<ReferenceSearchInputs> queries(5);
-    queries[0].name = "lai";     // a 3-letter name fragment
-    queries[1].name = "Cho*";    // a prefix search
-    queries[2].code = "12";      // a code fragment
-    queries[3].source = "ciq";   // a source fragment
+    queries[0].name = "lai";   // a 3-letter name fragment
+    queries[1].name = "Cho*";  // a prefix search
+    queries[2].code = "12";    // a code fragment
+    queries[3].source = "ciq"; // a source fragment
     queries[4].supplierId = ShortestSupplier(suppliers);
     std::vector<double> searchMillis;
     size_t rowsFound = 0;
     for (int round = 0; round < 20; ++round)
         for (const auto& query : queries) {
-            searchMillis.push_back(bench::SecondsOf([&] {
-                                       rowsFound += search.Collect(query, false, 2, suppliers,
-                                                                   groups).size();
-                                   }) *
-                                   1000.0);
+            searchMillis.push_back(
+                bench::SecondsOf([&] {
+                    rowsFound += search.FindRows(query, false, 2, suppliers, groups).size();
+                }) *
+                1000.0);
         }
     std::sort(searchMillis.begin(), searchMillis.end());
 

@@ -169,6 +169,19 @@ std::string CProdCache::GetDateText(int nRow) const {
     return text;
 }
 
+std::string_view CProdCache::GetNameKey(int nRow) const {
+    return m_nameKeys.Get(CheckRow(nRow));
+}
+
+std::string_view CProdCache::GetRefFabKey(int nRow) const {
+    return m_refFabKeys.Get(CheckRow(nRow));
+}
+
+std::int32_t CProdCache::GetDateKey(int nRow) const {
+    const std::int32_t nDate = m_dates[CheckRow(nRow)];
+    return nDate == kNoDate ? -1 : nDate;
+}
+
 size_t CProdCache::MemoryUsed() const {
     constexpr size_t kIdArrays = 4;
     return kIdArrays * m_ids.capacity() * sizeof(std::int32_t) + m_hasCiqId.capacity() / 8 +

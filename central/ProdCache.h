@@ -43,6 +43,12 @@ public:
     std::string_view GetRefFab(int nRow) const;
     // LASTUPDATE as "dd/mm/yyyy"; empty when NULL.
     std::string GetDateText(int nRow) const;
+    // The folded texts the search compares, for ordering the rows found.
+    std::string_view GetNameKey(int nRow) const;
+    std::string_view GetRefFabKey(int nRow) const;
+    // LASTUPDATE as yyyymmdd, -1 when NULL: orders as the day/month/year text rewritten
+    // year first does.
+    std::int32_t GetDateKey(int nRow) const;
 
     // Starts a search: the three texts are folded here; -1 for the group or the supplier
     // means any; with bPrefix the name must start the product's name. Returns the first

@@ -1,7 +1,11 @@
 #include "cli/CommandLine.h"
 
 #include "cli/AcceptTermsCommand.h"
+#include "cli/BatchCommand.h"
+#include "cli/ClearCommand.h"
 #include "cli/ExitCode.h"
+#include "cli/ImportCommand.h"
+#include "cli/IngredientCommand.h"
 #include "cli/MessagesCommand.h"
 #include "cli/ProductCommand.h"
 #include "cli/SearchCommand.h"
@@ -18,6 +22,10 @@ CommandLine::CommandLine() {
     m_commands.push_back(std::make_unique<StatusCommand>());
     m_commands.push_back(std::make_unique<SearchCommand>());
     m_commands.push_back(std::make_unique<ProductCommand>());
+    m_commands.push_back(std::make_unique<IngredientCommand>());
+    m_commands.push_back(std::make_unique<ImportCommand>());
+    m_commands.push_back(std::make_unique<ClearCommand>());
+    m_commands.push_back(std::make_unique<BatchCommand>());
 }
 
 Command* CommandLine::Find(const std::string& name) const {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -28,6 +29,9 @@ public:
     virtual Value Get() const = 0;
     // Sets the value as read from the database; leaves the field clean.
     virtual void Load(const Value& value) = 0;
+    // Sets a text or binary value from a driver buffer without a temporary copy; leaves the
+    // field clean. Other types ignore it.
+    virtual void LoadBytes(const char* data, size_t length) = 0;
     // Back to the initial value, NULL, clean.
     virtual void Reset() = 0;
 
@@ -85,6 +89,13 @@ public:
         }
         m_bDirty = false;
     }
+    void LoadBytes(const char* data, size_t length) override {
+        if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, Bytes>) {
+            m_value.assign(data, data + length);
+            m_bNull = false;
+            m_bDirty = false;
+        }
+    }
     void Reset() override {
         m_value = m_initial;
         m_bNull = true;
@@ -96,14 +107,30 @@ private:
     T m_initial;
 };
 
-template <> inline FieldType Field<std::int32_t>::Type() const { return FieldType::Long; }
-template <> inline FieldType Field<std::uint8_t>::Type() const { return FieldType::Byte; }
-template <> inline FieldType Field<bool>::Type() const { return FieldType::Bool; }
-template <> inline FieldType Field<float>::Type() const { return FieldType::Single; }
-template <> inline FieldType Field<double>::Type() const { return FieldType::Double; }
-template <> inline FieldType Field<DateTime>::Type() const { return FieldType::Date; }
-template <> inline FieldType Field<std::string>::Type() const { return FieldType::Text; }
-template <> inline FieldType Field<Bytes>::Type() const { return FieldType::Binary; }
+template <> inline FieldType Field<std::int32_t>::Type() const {
+    return FieldType::Long;
+}
+template <> inline FieldType Field<std::uint8_t>::Type() const {
+    return FieldType::Byte;
+}
+template <> inline FieldType Field<bool>::Type() const {
+    return FieldType::Bool;
+}
+template <> inline FieldType Field<float>::Type() const {
+    return FieldType::Single;
+}
+template <> inline FieldType Field<double>::Type() const {
+    return FieldType::Double;
+}
+template <> inline FieldType Field<DateTime>::Type() const {
+    return FieldType::Date;
+}
+template <> inline FieldType Field<std::string>::Type() const {
+    return FieldType::Text;
+}
+template <> inline FieldType Field<Bytes>::Type() const {
+    return FieldType::Binary;
+}
 
 using LongField = Field<std::int32_t>;
 using ByteField = Field<std::uint8_t>;

@@ -1,5 +1,6 @@
 #include "platform/Recordset.h"
 
+#include "platform/BlockReader.h"
 #include "platform/DbException.h"
 
 #include <algorithm>
@@ -23,10 +24,14 @@ bool StartsWithSelect(const std::string& sql) {
 
 CursorType CursorFor(OpenType type) {
     switch (type) {
-    case OpenType::ForwardOnly: return CursorType::ForwardOnly;
-    case OpenType::Snapshot: return CursorType::Static;
-    case OpenType::Dynaset: return CursorType::KeysetDriven;
-    case OpenType::Dynamic: return CursorType::Dynamic;
+    case OpenType::ForwardOnly:
+        return CursorType::ForwardOnly;
+    case OpenType::Snapshot:
+        return CursorType::Static;
+    case OpenType::Dynaset:
+        return CursorType::KeysetDriven;
+    case OpenType::Dynamic:
+        return CursorType::Dynamic;
     }
     return CursorType::ForwardOnly;
 }
@@ -50,7 +55,9 @@ void Recordset::SetKeyColumns(std::vector<const FieldBase*> keys) {
     }
 }
 
-void Recordset::Open() { Open(GetDefaultType()); }
+void Recordset::Open() {
+    Open(GetDefaultType());
+}
 
 void Recordset::Open(OpenType type, const std::string& sql) {
     Close();
@@ -89,6 +96,7 @@ std::string Recordset::BuildSelect(const std::string& sql) const {
 void Recordset::Execute() {
     m_rows.clear();
     m_deleted.clear();
+    m_pBlock.reset();
     m_pStatement.reset();
     m_editMode = EditMode::None;
     m_nCurrent = -1;
@@ -99,6 +107,11 @@ void Recordset::Execute() {
 
     if (m_openType == OpenType::ForwardOnly) {
         m_pStatement = std::move(statement);
+        std::vector<BlockReader::Column> columns;
+        for (const Binding& binding : m_fields)
+            columns.push_back({binding.field, binding.maxLength});
+        if (BlockReader::Suits(columns))
+            m_pBlock = std::make_unique<BlockReader>(*m_pStatement, std::move(columns));
         m_bBOF = false;
         FetchNextStreamed();
         m_bBOF = m_bEOF;
@@ -118,7 +131,7 @@ void Recordset::ReadRow(Statement& statement, Row& row) {
     row.resize(m_fields.size());
     for (size_t i = 0; i < m_fields.size(); ++i)
         row[i] = statement.GetValue(static_cast<int>(i + 1), m_fields[i].field->Type(),
-                                        m_fields[i].maxLength);
+                                    m_fields[i].maxLength);
 }
 
 void Recordset::LoadRow(const Row& row) {
@@ -139,11 +152,16 @@ void Recordset::LoadEmpty() {
 }
 
 void Recordset::FetchNextStreamed() {
-    if (m_pStatement->Fetch()) {
+    bool found = false;
+    if (m_pBlock) {
+        found = m_pBlock->Next();
+    } else if (m_pStatement->Fetch()) {
         Row row;
         ReadRow(*m_pStatement, row);
         LoadRow(row);
-        m_savedRow = std::move(row);
+        found = true;
+    }
+    if (found) {
         ++m_nCurrent;
         m_bEOF = false;
     } else {
@@ -166,6 +184,7 @@ void Recordset::ShowBufferedRow(long index) {
 }
 
 void Recordset::Close() {
+    m_pBlock.reset();
     m_pStatement.reset();
     m_rows.clear();
     m_deleted.clear();
@@ -240,8 +259,8 @@ void Recordset::AddNew() {
 
 void Recordset::Edit() {
     RequireCurrentRow("Edit");
-    if (m_pStatement == nullptr)
-        m_savedRow = m_rows[static_cast<size_t>(m_nCurrent)];
+    // A streamed row is only held in the fields.
+    m_savedRow = m_pStatement ? CurrentValues() : m_rows[static_cast<size_t>(m_nCurrent)];
     for (auto& binding : m_fields)
         binding.field->MarkClean();
     m_editMode = EditMode::Editing;
@@ -287,10 +306,9 @@ bool Recordset::InsertRow() {
     if (params.empty())
         throw DbException("Nothing to insert: no column was given a value");
     Statement statement(*m_pDb);
-    statement.Execute(
-        m_pDb->TranslateBrackets("INSERT INTO " + TableName() + " (" + columns + ") VALUES (" +
-                                 markers + ")"),
-        params, types);
+    statement.Execute(m_pDb->TranslateBrackets("INSERT INTO " + TableName() + " (" + columns +
+                                               ") VALUES (" + markers + ")"),
+                      params, types);
     return statement.RowCount() != 0;
 }
 
@@ -346,8 +364,7 @@ bool Recordset::UpdateRow() {
 
 void Recordset::Delete() {
     RequireCurrentRow("Delete");
-    const Row& original =
-        m_pStatement ? m_savedRow : m_rows[static_cast<size_t>(m_nCurrent)];
+    const Row original = m_pStatement ? CurrentValues() : m_rows[static_cast<size_t>(m_nCurrent)];
     std::vector<Value> params;
     std::vector<FieldType> types;
     const std::string condition = KeyCondition(original, params, types);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BlockReader.h"
 #include "platform/Connection.h"
 #include "platform/Field.h"
 #include "platform/Statement.h"
@@ -103,6 +104,7 @@ private:
     OpenType m_openType = OpenType::Dynaset;
     std::string m_strOpenSql;
     std::unique_ptr<Statement> m_pStatement; // forward-only reading
+    std::unique_ptr<BlockReader> m_pBlock;   // its row arrays, for columns of bounded size
     std::vector<Row> m_rows;                 // every other type
     std::vector<bool> m_deleted;
     long m_nCurrent = -1;

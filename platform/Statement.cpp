@@ -12,28 +12,44 @@ namespace {
 
 SQLSMALLINT CTypeOf(FieldType type) {
     switch (type) {
-    case FieldType::Long: return SQL_C_SLONG;
-    case FieldType::Byte: return SQL_C_UTINYINT;
-    case FieldType::Bool: return SQL_C_BIT;
-    case FieldType::Single: return SQL_C_FLOAT;
-    case FieldType::Double: return SQL_C_DOUBLE;
-    case FieldType::Date: return SQL_C_TYPE_TIMESTAMP;
-    case FieldType::Text: return SQL_C_CHAR;
-    case FieldType::Binary: return SQL_C_BINARY;
+    case FieldType::Long:
+        return SQL_C_SLONG;
+    case FieldType::Byte:
+        return SQL_C_UTINYINT;
+    case FieldType::Bool:
+        return SQL_C_BIT;
+    case FieldType::Single:
+        return SQL_C_FLOAT;
+    case FieldType::Double:
+        return SQL_C_DOUBLE;
+    case FieldType::Date:
+        return SQL_C_TYPE_TIMESTAMP;
+    case FieldType::Text:
+        return SQL_C_CHAR;
+    case FieldType::Binary:
+        return SQL_C_BINARY;
     }
     return SQL_C_CHAR;
 }
 
 SQLSMALLINT SqlTypeOf(FieldType type) {
     switch (type) {
-    case FieldType::Long: return SQL_INTEGER;
-    case FieldType::Byte: return SQL_TINYINT;
-    case FieldType::Bool: return SQL_BIT;
-    case FieldType::Single: return SQL_REAL;
-    case FieldType::Double: return SQL_DOUBLE;
-    case FieldType::Date: return SQL_TYPE_TIMESTAMP;
-    case FieldType::Text: return SQL_VARCHAR;
-    case FieldType::Binary: return SQL_VARBINARY;
+    case FieldType::Long:
+        return SQL_INTEGER;
+    case FieldType::Byte:
+        return SQL_TINYINT;
+    case FieldType::Bool:
+        return SQL_BIT;
+    case FieldType::Single:
+        return SQL_REAL;
+    case FieldType::Double:
+        return SQL_DOUBLE;
+    case FieldType::Date:
+        return SQL_TYPE_TIMESTAMP;
+    case FieldType::Text:
+        return SQL_VARCHAR;
+    case FieldType::Binary:
+        return SQL_VARBINARY;
     }
     return SQL_VARCHAR;
 }
@@ -104,10 +120,18 @@ void Statement::Check(SQLRETURN rc, const char* context) {
 void Statement::SetCursorType(CursorType type) {
     SQLULEN value = SQL_CURSOR_FORWARD_ONLY;
     switch (type) {
-    case CursorType::ForwardOnly: value = SQL_CURSOR_FORWARD_ONLY; break;
-    case CursorType::Static: value = SQL_CURSOR_STATIC; break;
-    case CursorType::KeysetDriven: value = SQL_CURSOR_KEYSET_DRIVEN; break;
-    case CursorType::Dynamic: value = SQL_CURSOR_DYNAMIC; break;
+    case CursorType::ForwardOnly:
+        value = SQL_CURSOR_FORWARD_ONLY;
+        break;
+    case CursorType::Static:
+        value = SQL_CURSOR_STATIC;
+        break;
+    case CursorType::KeysetDriven:
+        value = SQL_CURSOR_KEYSET_DRIVEN;
+        break;
+    case CursorType::Dynamic:
+        value = SQL_CURSOR_DYNAMIC;
+        break;
     }
     // A driver without the requested cursor substitutes one it has (01S02), which is fine:
     // rows are read forward and written through their keys.
@@ -142,8 +166,7 @@ void Statement::Execute(const std::string& sql, const std::vector<Value>& params
         Check(SQLBindParameter(m_hStmt, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT,
                                CTypeOf(type), SqlTypeOf(type), size, digits,
                                buffers[i].bytes.data(),
-                               static_cast<SQLLEN>(buffers[i].bytes.size()),
-                               &buffers[i].indicator),
+                               static_cast<SQLLEN>(buffers[i].bytes.size()), &buffers[i].indicator),
               "Binding a parameter");
     }
     FailureHook::BeforeExecute();
@@ -168,8 +191,8 @@ ColumnInfo Statement::DescribeColumn(int column) {
     SQLSMALLINT nameLength = 0;
     ColumnInfo info;
     SQLSMALLINT nullable = SQL_NULLABLE_UNKNOWN;
-    Check(SQLDescribeCol(m_hStmt, static_cast<SQLUSMALLINT>(column), name, sizeof name,
-                         &nameLength, &info.sqlType, &info.size, &info.decimals, &nullable),
+    Check(SQLDescribeCol(m_hStmt, static_cast<SQLUSMALLINT>(column), name, sizeof name, &nameLength,
+                         &info.sqlType, &info.size, &info.decimals, &nullable),
           "Describing a column");
     info.name = reinterpret_cast<const char*>(name);
     info.nullable = nullable != SQL_NO_NULLS;
@@ -314,6 +337,25 @@ Value Statement::GetValue(int column, FieldType type, size_t maxLength) {
     return {};
 }
 
-void Statement::CloseCursor() { SQLFreeStmt(m_hStmt, SQL_CLOSE); }
+void Statement::SetRowArray(SQLULEN rows, SQLULEN* fetched) {
+    Check(SQLSetStmtAttr(m_hStmt, SQL_ATTR_ROW_BIND_TYPE,
+                         reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0),
+          "Setting column-wise binding");
+    Check(SQLSetStmtAttr(m_hStmt, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(rows), 0),
+          "Setting the row array size");
+    Check(SQLSetStmtAttr(m_hStmt, SQL_ATTR_ROWS_FETCHED_PTR, fetched, 0),
+          "Setting the fetched-rows counter");
+}
+
+void Statement::BindColumn(int column, FieldType type, void* buffer, SQLLEN width,
+                           SQLLEN* lengths) {
+    Check(SQLBindCol(m_hStmt, static_cast<SQLUSMALLINT>(column), CTypeOf(type), buffer, width,
+                     lengths),
+          "Binding a column");
+}
+
+void Statement::CloseCursor() {
+    SQLFreeStmt(m_hStmt, SQL_CLOSE);
+}
 
 } // namespace ovl::db

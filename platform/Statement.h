@@ -59,6 +59,11 @@ public:
     // Reads a column as a value of the given type; NULL gives monostate.
     Value GetValue(int column, FieldType type, size_t maxLength);
 
+    // Fetches `rows` rows per Fetch into bound column arrays; `fetched` receives the count.
+    void SetRowArray(SQLULEN rows, SQLULEN* fetched);
+    // Binds a column to an array of values of the field type, `width` bytes each.
+    void BindColumn(int column, FieldType type, void* buffer, SQLLEN width, SQLLEN* lengths);
+
     void CloseCursor();
     SQLHSTMT Handle() const { return m_hStmt; }
 

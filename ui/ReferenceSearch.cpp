@@ -7,6 +7,7 @@
 #include "central/ProvCache.h"
 #include "central/SrcCache.h"
 #include "ui/ListSorting.h"
+#include "ui/ReferenceSortKeys.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -65,16 +66,17 @@ std::vector<ReferenceRow> ReferenceSearch::Run(const ReferenceSearchInputs& inpu
     suppliers.Build(m_central, m_nAccountId);
     CGrpIndex groups;
     groups.Build(m_central, m_nLanguage);
-    return Collect(inputs, strictFilter, sortKey, suppliers, groups);
+    std::vector<ReferenceRow> rows;
+    for (int cacheRow : FindRows(inputs, strictFilter, sortKey, suppliers, groups))
+        rows.push_back(MakeRow(cacheRow, suppliers, groups));
+    return rows;
 }
 
-std::vector<ReferenceRow> ReferenceSearch::Collect(const ReferenceSearchInputs& inputs,
-                                                   bool strictFilter, int sortKey,
-                                                   const CProvCache& suppliers,
-                                                   const CGrpIndex& groups) {
+std::vector<int> ReferenceSearch::FindRows(const ReferenceSearchInputs& inputs, bool strictFilter,
+                                           int sortKey, const CProvCache& suppliers,
+                                           const CGrpIndex& groups) {
     CProdCache& products = m_caches.ProdCache();
-    CSrcCache& sources = m_caches.SrcCache();
-    std::vector<ReferenceRow> rows;
+    std::vector<int> rows;
     if (!HasCriteria(inputs))
         return rows;
     std::string name = inputs.name;
@@ -82,22 +84,32 @@ std::vector<ReferenceRow> ReferenceSearch::Collect(const ReferenceSearchInputs& 
     for (int row = products.StartSearch(name, inputs.code, inputs.groupId, inputs.supplierId,
                                         inputs.source, prefix);
          row != -1; row = products.FindNext()) {
-        const PRODCACHE product = products.GetRecord(row);
-        const PROVCACHE* supplier = suppliers.FindRecord(product.m_nPROVID);
-        if (strictFilter && (!supplier || !supplier->m_bSelected))
-            continue;
-        ReferenceRow r;
-        r.productId = product.m_nID;
-        r.supplier = suppliers.GetName(product.m_nPROVID);
-        r.name = products.GetName(row);
-        r.code = products.GetRefFab(row);
-        r.category = groups.GetName(product.m_nGRPID);
-        r.lastUpdate = products.GetDateText(row);
-        r.source = product.m_nSRCID != -1 ? sources.GetCitation(product.m_nSRCID) : r.supplier;
-        rows.push_back(std::move(r));
+        if (strictFilter) {
+            const PROVCACHE* supplier = suppliers.FindRecord(products.GetRecord(row).m_nPROVID);
+            if (!supplier || !supplier->m_bSelected)
+                continue;
+        }
+        rows.push_back(row);
     }
-    SortReferenceRows(rows, sortKey);
+    ReferenceSortKeys keys(products, suppliers, groups, m_caches.SrcCache());
+    keys.Sort(rows, sortKey);
     return rows;
+}
+
+ReferenceRow ReferenceSearch::MakeRow(int cacheRow, const CProvCache& suppliers,
+                                      const CGrpIndex& groups) {
+    CProdCache& products = m_caches.ProdCache();
+    const PRODCACHE product = products.GetRecord(cacheRow);
+    ReferenceRow r;
+    r.productId = product.m_nID;
+    r.supplier = suppliers.GetName(product.m_nPROVID);
+    r.name = products.GetName(cacheRow);
+    r.code = products.GetRefFab(cacheRow);
+    r.category = groups.GetName(product.m_nGRPID);
+    r.lastUpdate = products.GetDateText(cacheRow);
+    r.source =
+        product.m_nSRCID != -1 ? m_caches.SrcCache().GetCitation(product.m_nSRCID) : r.supplier;
+    return r;
 }
 
 void SortReferenceRows(std::vector<ReferenceRow>& rows, int sortKey) {

@@ -47,10 +47,11 @@ public:
     std::vector<ReferenceRow> Run(const ReferenceSearchInputs& inputs, bool strictFilter,
                                   int sortKey);
 
-    // The scan and the sort of Run, given the supplier and group names to show.
-    std::vector<ReferenceRow> Collect(const ReferenceSearchInputs& inputs, bool strictFilter,
-                                      int sortKey, const CProvCache& suppliers,
-                                      const CGrpIndex& groups);
+    // The scan and the sort of Run, given the supplier and group names to show: the product
+    // cache rows found, in list order. Rows are made for display by MakeRow.
+    std::vector<int> FindRows(const ReferenceSearchInputs& inputs, bool strictFilter, int sortKey,
+                              const CProvCache& suppliers, const CGrpIndex& groups);
+    ReferenceRow MakeRow(int cacheRow, const CProvCache& suppliers, const CGrpIndex& groups);
 
     // Whether the inputs ask for a search at all.
     static bool HasCriteria(const ReferenceSearchInputs& inputs);

@@ -37,6 +37,30 @@ protected:
     std::string GetDefaultSQL() const override { return "[TypeTest]"; }
 };
 
+// The same table without its long text: every column has a bounded size, so forward-only
+// reads fetch many rows per driver call.
+class CBoundedSet : public Recordset {
+public:
+    explicit CBoundedSet(Connection* db) : Recordset(db) {
+        Bind("[ID]", m_ID);
+        Bind("[SMALL]", m_SMALL);
+        Bind("[FLAG]", m_FLAG);
+        Bind("[WHEN]", m_WHEN);
+        Bind("[NAME]", m_NAME, 255);
+        Bind("[MASK]", m_MASK, 255);
+        SetKeyColumns({&m_ID});
+    }
+    LongField m_ID;
+    ByteField m_SMALL;
+    BoolField m_FLAG;
+    DateField m_WHEN;
+    TextField m_NAME;
+    BinaryField m_MASK;
+
+protected:
+    std::string GetDefaultSQL() const override { return "[TypeTest]"; }
+};
+
 class RecordsetTest : public DatabaseTest {
 protected:
     void SetUp() override {
@@ -133,6 +157,48 @@ TEST_P(RecordsetTest, EveryTypeRoundTrips) {
     rs.MoveNext();
     EXPECT_TRUE(rs.IsEOF());
     EXPECT_THROW(rs.MoveNext(), DbException);
+}
+
+TEST_P(RecordsetTest, ForwardOnlyReadsManyRowsAcrossFetchBlocks) {
+    const int rows = 700; // more than two blocks of rows
+    Connection().BeginTransaction();
+    {
+        CBoundedSet rs(&Connection());
+        rs.Open(OpenType::ForwardOnly);
+        for (int id = 1; id <= rows; ++id) {
+            rs.AddNew();
+            rs.m_ID = id;
+            if (id % 7 != 0) { // every seventh row keeps its columns NULL
+                rs.m_SMALL = static_cast<std::uint8_t>(id % 256);
+                rs.m_FLAG = id % 2 == 0;
+                rs.m_WHEN = DateTime{2020, 1 + id % 12, 1 + id % 28, id % 24, id % 60, 0};
+                rs.m_NAME = "n\xE9" + std::string(static_cast<size_t>(id % 253), 'x');
+                rs.m_MASK = Bytes(static_cast<size_t>(1 + id % 12), static_cast<std::uint8_t>(id));
+            }
+            rs.Update();
+        }
+    }
+    Connection().Commit();
+    CBoundedSet rs(&Connection());
+    rs.m_strSort = "[ID]";
+    rs.Open(OpenType::ForwardOnly);
+    int id = 0;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        ++id;
+        ASSERT_EQ(rs.m_ID, id);
+        if (id % 7 == 0) {
+            EXPECT_TRUE(rs.IsFieldNull(rs.m_NAME)) << id;
+            EXPECT_TRUE(rs.IsFieldNull(rs.m_WHEN)) << id;
+            EXPECT_EQ(rs.m_NAME.Value(), "") << id;
+            continue;
+        }
+        EXPECT_EQ(rs.m_SMALL, id % 256) << id;
+        EXPECT_EQ(rs.m_FLAG, id % 2 == 0) << id;
+        EXPECT_EQ(rs.m_WHEN.Value(), (DateTime{2020, 1 + id % 12, 1 + id % 28, id % 24, id % 60, 0}));
+        EXPECT_EQ(rs.m_NAME.Value(), "n\xE9" + std::string(static_cast<size_t>(id % 253), 'x'));
+        EXPECT_EQ(rs.m_MASK.Value().size(), static_cast<size_t>(1 + id % 12)) << id;
+    }
+    EXPECT_EQ(id, rows);
 }
 
 TEST_P(RecordsetTest, StoredTextComesBackByteForByte) {
