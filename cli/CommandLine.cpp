@@ -3,13 +3,17 @@
 #include "cli/AcceptTermsCommand.h"
 #include "cli/BatchCommand.h"
 #include "cli/ClearCommand.h"
+#include "cli/CompareCommand.h"
+#include "cli/CreateCommand.h"
 #include "cli/ExitCode.h"
 #include "cli/ImportCommand.h"
 #include "cli/IngredientCommand.h"
+#include "cli/IngredientsCommand.h"
 #include "cli/MessagesCommand.h"
 #include "cli/ProductCommand.h"
 #include "cli/SearchCommand.h"
 #include "cli/StatusCommand.h"
+#include "cli/UpdateLegalNamesCommand.h"
 #include "platform/TextConvert.h"
 
 #include <ostream>
@@ -22,9 +26,13 @@ CommandLine::CommandLine() {
     m_commands.push_back(std::make_unique<StatusCommand>());
     m_commands.push_back(std::make_unique<SearchCommand>());
     m_commands.push_back(std::make_unique<ProductCommand>());
+    m_commands.push_back(std::make_unique<IngredientsCommand>());
     m_commands.push_back(std::make_unique<IngredientCommand>());
+    m_commands.push_back(std::make_unique<CompareCommand>());
     m_commands.push_back(std::make_unique<ImportCommand>());
     m_commands.push_back(std::make_unique<ClearCommand>());
+    m_commands.push_back(std::make_unique<CreateCommand>());
+    m_commands.push_back(std::make_unique<UpdateLegalNamesCommand>());
     m_commands.push_back(std::make_unique<BatchCommand>());
 }
 
