@@ -7,7 +7,7 @@ build="$root/build"
 
 bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build" -j"$(nproc)" --target ovlnutriimport ovl-demodata
 bash "$root/scripts/load-demo.sh" "$build"
 
 # The demo's own configuration: ODBC files of the build tree, the central database as an
@@ -20,9 +20,26 @@ mkdir -p "$(dirname "$settings")"
 printf '[Config]\nAccount Id=1\n' >"$settings"
 
 run() {
-    printf '\n$ ovlnutriimport %s\n' "$*"
+    printf '\n$ ovlnutriimport %s\n' "$*" >&2
     "$build/cli/ovlnutriimport" "$@"
 }
+step() { printf '\n== %s\n' "$*" >&2; }
 
-run accept-terms --yes
+step "Accept the terms of use once (they are printed in the user's language)"
+run accept-terms --yes >/dev/null
+step "What the start-up found in both databases"
 run status
+step "Search the reference products whose name starts with 'chocolat noir'"
+run search --name 'chocolat noir*' --all-suppliers | tee "$build/demo/search.txt"
+product=$(head -n 1 "$build/demo/search.txt" | cut -f 1)
+step "Show the detail of the first one, product $product"
+run product "$product"
+step "Find our own ingredients named like it"
+run ingredients chocolat | tee "$build/demo/ingredients.txt"
+ingredient=$(head -n 1 "$build/demo/ingredients.txt" | cut -f 1)
+step "Compare product $product with ingredient $ingredient before the import (first line: the mark)"
+run compare "$product" "$ingredient" | head -n 1
+step "Import product $product into ingredient $ingredient"
+run import "$product" "$ingredient"
+step "Compare again after the import"
+run compare "$product" "$ingredient" | head -n 1

@@ -68,7 +68,9 @@ constexpr Nutrient kNutrients[] = {
     {28, 603, {"Zinc", "Zinc", "Zink", "Zinc", "Zinco"}, "mg", 2, -1, Nutr::Minor},
     {29, 604, {"Iode", "Iodine", "Jod", "Yodo", "Iodio"}, "µg", 2, -1, Nutr::Minor},
     {30, 15, {"Fruits, légumes, légumineuses et fruits à coque", "Fruit, vegetables, pulses and nuts", "Obst, Gemüse, Hülsenfrüchte und Nüsse", "Frutas, hortalizas, legumbres y frutos de cáscara", "Frutta, verdura, legumi e frutta a guscio"}, "%", 0, -1, Nutr::Weighted},
-    {31, 17, {"Part végétale", "Plant share", "Pflanzlicher Anteil", "Proporción vegetal", "Quota vegetale"}, "%", 0, -1, Nutr::None},
+    // 17 holds the positive value of the computed pair whose negative is 15: same label, so
+    // that an imported ingredient reads like its product.
+    {31, 17, {"Fruits, légumes, légumineuses et fruits à coque", "Fruit, vegetables, pulses and nuts", "Obst, Gemüse, Hülsenfrüchte und Nüsse", "Frutas, hortalizas, legumbres y frutos de cáscara", "Frutta, verdura, legumi e frutta a guscio"}, "%", 0, -1, Nutr::None},
     {32, 18, {"Dernière mise à jour", "Last update", "Letzte Aktualisierung", "Última actualización", "Ultimo aggiornamento"}, "", 5, -1, Nutr::Date},
     {33, 21, {"Date d'importation", "Import date", "Importdatum", "Fecha de importación", "Data di importazione"}, "", 5, -1, Nutr::Date},
     {34, 22, {"Date de la fiche technique", "Data sheet date", "Datum des Datenblatts", "Fecha de la ficha técnica", "Data della scheda tecnica"}, "", 5, -1, Nutr::SheetDate},
