@@ -10,7 +10,7 @@ products=${1:-1000000}
 bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOVL_BUILD_BENCH=ON \
     -DOVL_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target product_bench ovl-demodata
+cmake --build "$build" -j"$(nproc)" --target product_bench import_bench ovl-demodata
 
 server="$build/benchdb"
 bash "$root/scripts/testdb.sh" start "$server"
@@ -38,3 +38,6 @@ echo "machine: $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GiB, $(grep 
 "$build/bench/product_bench" \
     --central "DRIVER={MySQL ODBC 8.0 ANSI Driver};SERVER=127.0.0.1;PORT=$port;UID=ovltest;PWD=ovltest;DATABASE=ovlbench;" \
     --local "DRIVER={SQLite3};Database=$local_db;" --client-dump "$dump" --products "$products"
+"$build/bench/import_bench" \
+    "DRIVER={MySQL ODBC 8.0 ANSI Driver};SERVER=127.0.0.1;PORT=$port;UID=ovltest;PWD=ovltest;DATABASE=ovlbench;" \
+    "DRIVER={SQLite3};Database=$local_db;"
