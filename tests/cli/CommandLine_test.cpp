@@ -1,66 +1,17 @@
+#include "tests/support/CliFixture.h"
 #include "tests/support/DatabaseTest.h"
-#include "tests/support/StartupFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
+#include <algorithm>
 
 namespace ovl {
 namespace {
 
 using test::Backend;
+using test::RunResult;
 
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-// Runs the program as a user would, with its own settings folder and lock folder.
-class CommandLineTest : public testing::TestWithParam<Backend> {
-protected:
-    void SetUp() override {
-        m_pDatabases = std::make_unique<test::StartupDatabases>(GetParam());
-        if (!m_pDatabases->SkipReason().empty())
-            GTEST_SKIP() << m_pDatabases->SkipReason();
-        const auto config = m_pDatabases->Folder().Path() / "config";
-        std::filesystem::create_directories(config / "Varnel" / "Ovalane");
-        std::filesystem::copy_file(m_pDatabases->RegistryPath(),
-                                   config / "Varnel" / "Ovalane" / "registry.reg");
-        m_settingsPath = config / "Brodaine" / "Ovl VNS database Importer" / "ovlnutriimport.ini";
-        std::filesystem::create_directories(m_settingsPath.parent_path());
-    }
-
-    void WriteSettings(const std::string& lines) { std::ofstream(m_settingsPath) << lines; }
-
-    RunResult Run(const std::string& args) {
-        const auto folder = m_pDatabases->Folder().Path();
-        const std::string command = "env OVLNUTRI_CENTRAL='" + m_pDatabases->CentralConnect() +
-                                    "' XDG_CONFIG_HOME='" + (folder / "config").string() +
-                                    "' XDG_RUNTIME_DIR='" + folder.string() + "' " + OVL_CLI_PATH +
-                                    " " + args + " >'" + (folder / "out").string() + "' 2>'" +
-                                    (folder / "err").string() + "'";
-        RunResult result;
-        const int status = std::system(command.c_str());
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = Slurp(folder / "out");
-        result.err = Slurp(folder / "err");
-        return result;
-    }
-
-    std::unique_ptr<test::StartupDatabases> m_pDatabases;
-    std::filesystem::path m_settingsPath;
-};
+class CommandLineTest : public test::CliTest {};
 
 TEST_P(CommandLineTest, CommandsRefuseUntilTheTermsAreAccepted) {
     RunResult status = Run("status");
