@@ -1,5 +1,6 @@
 #include "central/ProductDetail.h"
 
+#include "app/CatalogueText.h"
 #include "app/Language.h"
 #include "app/TextCodec.h"
 #include "central/AllergenTexts.h"
@@ -57,27 +58,6 @@ const char kPlainMissing[] = "---";
 const char kLineEnd[] = "\r\n";
 const char kMentionError[] = "\tERREUR !\r\n";
 
-// A catalogue text with its "%s", "%d" and "%G" filled in order by texts already formatted,
-// and "%%" as a percent sign. Data never acts as a format.
-std::string FillText(const std::string& pattern, std::initializer_list<std::string> args) {
-    std::string out;
-    auto arg = args.begin();
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (c != '%' || (next != '%' && next != 's' && next != 'd' && next != 'G')) {
-            out += c;
-            continue;
-        }
-        ++i;
-        if (next == '%')
-            out += '%';
-        else if (arg != args.end())
-            out += *arg++;
-    }
-    return out;
-}
-
 class ProductDetailBuilder {
 public:
     ProductDetailBuilder(db::Connection& central, int productId, int languageIndex,
@@ -110,7 +90,7 @@ public:
 private:
     std::string Text(int frenchId) const { return CatalogueText(frenchId + m_nLangOffset); }
     std::string Fill(int frenchId, std::initializer_list<std::string> args) const {
-        return FillText(Text(frenchId), args);
+        return FillCatalogueText(Text(frenchId), args);
     }
     std::string ProductCondition() const { return "([ID]=" + std::to_string(m_nProductId) + ")"; }
     void Append(const std::string& text) { m_detail.m_strText += text; }

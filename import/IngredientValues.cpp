@@ -1,5 +1,6 @@
 #include "import/IngredientValues.h"
 
+#include "app/CatalogueText.h"
 #include "app/Language.h"
 #include "app/TextCodec.h"
 #include "central/AllergenTexts.h"
@@ -62,27 +63,6 @@ std::uint64_t Bit(std::int32_t n) {
     return std::uint64_t{1} << n;
 }
 
-// A catalogue text with its "%s" and "%G" filled in order by texts already formatted, and
-// "%%" as a percent sign. Data never acts as a format.
-std::string FillText(const std::string& pattern, std::initializer_list<std::string> args) {
-    std::string out;
-    auto arg = args.begin();
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (c != '%' || (next != '%' && next != 's' && next != 'G')) {
-            out += c;
-            continue;
-        }
-        ++i;
-        if (next == '%')
-            out += '%';
-        else if (arg != args.end())
-            out += *arg++;
-    }
-    return out;
-}
-
 bool HasLabel(const db::Recordset& rs, const db::LongField& field) {
     return !rs.IsEOF() && !rs.IsFieldNull(field) && field.Value() != kNoLabel;
 }
@@ -140,7 +120,7 @@ private:
         return CatalogueText(frenchId + LanguageOffsetOf(m_nLanguage));
     }
     std::string Fill(int frenchId, std::initializer_list<std::string> args) const {
-        return FillText(Text(frenchId), args);
+        return FillCatalogueText(Text(frenchId), args);
     }
     void Append(const std::string& text) { m_result.m_strText += text; }
     std::string IngredientCondition(const char* column) const {
