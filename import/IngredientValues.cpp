@@ -22,22 +22,8 @@ namespace ovl {
 
 namespace {
 
-// Catalogue texts, by French identifier.
-constexpr int kContainsUnknownText = 2068; // "Contient : Information non communiquée"
-constexpr int kTracesUnknownText = 2069;
-constexpr int kContainsText = 2070; // "Contient : %s"
-constexpr int kTracesText = 2071;
-constexpr int kDenominationText = 2072;
-constexpr int kDenominationUnknownText = 2073;
-constexpr int kIngredientsText = 2074;
-constexpr int kIngredientsUnknownText = 2075;
-constexpr int kCompositionText = 2076; // "Composition : %s : %G %%"
-constexpr int kCompositionUnknownText = 2077;
-constexpr int kAdditivesBothText = 2078; // category and codes
-constexpr int kAdditivesCategoryText = 2079;
-constexpr int kAdditivesCodesText = 2080;
-constexpr int kMentionsText = 2081;
-constexpr int kNoMentionText = 2082;
+// Catalogue texts, by French identifier; those both value panes show are shared.
+using namespace catalogue;
 
 // Status classes of the ingredient.
 constexpr std::int32_t kValuesNotRequiredClass = 4007;
