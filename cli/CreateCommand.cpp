@@ -1,5 +1,6 @@
 #include "cli/CreateCommand.h"
 
+#include "app/TextCodec.h"
 #include "cli/Arguments.h"
 #include "cli/ExitCode.h"
 #include "cli/Session.h"
@@ -13,6 +14,16 @@ namespace ovl::cli {
 namespace {
 
 constexpr const char* kNameOptions[] = {"--fr", "--en", "--de", "--sp", "--it"};
+
+// The NAME_n columns of Ingredients hold this many bytes.
+constexpr size_t kStoredNameLimit = 255;
+
+// Escaping lengthens quotes and percent signs, and cuts a text made mostly of them: such a
+// name would not come back as typed.
+bool StoresWhole(const std::string& name) {
+    const std::string stored = EncodedDbText(name);
+    return stored.size() <= kStoredNameLimit && DecodedDbText(stored) == name;
+}
 
 // The names given on the command line, by language index; unset ones stay empty.
 bool ParseNames(const std::vector<std::string>& args,
@@ -50,10 +61,18 @@ int CreateCommand::Run(Console& console, const Invocation& invocation) {
         CIngredientCreation creation(context, *productId);
         creation.LoadProduct();
         // The names default to the product's own, as the dialog proposes them.
-        for (int language = 0; language < 5; ++language)
-            if (names[static_cast<size_t>(language)] &&
-                !creation.SetName(language, *names[static_cast<size_t>(language)]))
+        for (size_t language = 0; language < 5; ++language) {
+            if (!names[language])
+                continue;
+            if (!creation.SetName(static_cast<int>(language), *names[language]))
                 return kExitUsage;
+            if (!StoresWhole(*names[language])) {
+                console.ErrorLine(std::string("error: the ") + kNameOptions[language] +
+                                  " name cannot be stored as typed: too many quotes or "
+                                  "percent signs");
+                return kExitUsage;
+            }
+        }
         if (!creation.IsOkEnabled()) {
             console.ErrorLine("error: every one of the five names must be given");
             return kExitUsage;
