@@ -40,7 +40,7 @@ std::string_view ReferenceSortKeys::Folded(std::unordered_map<std::int64_t, std:
 }
 
 ReferenceSortKeys::Key ReferenceSortKeys::MakeKey(int row, int column) {
-    Key key{0, {}, 0, row};
+    Key key{0, {}, 0, row, 0};
     const PRODCACHE product = m_products.GetRecord(row);
     switch (column) {
     case 0:
@@ -81,8 +81,12 @@ void ReferenceSortKeys::Sort(std::vector<int>& rows, int sortKey) {
     keys.reserve(rows.size());
     for (int row : rows)
         keys.push_back(MakeKey(row, column));
+    for (size_t i = 0; i < keys.size(); ++i)
+        keys[i].position = i;
     const bool ascending = sortKey > 0;
-    std::stable_sort(keys.begin(), keys.end(), [ascending](const Key& a, const Key& b) {
+    // Equal texts keep the scan order: the position breaks ties, which a plain sort does
+    // faster than a stable one.
+    std::sort(keys.begin(), keys.end(), [ascending](const Key& a, const Key& b) {
         int c = 0;
         if (a.date != b.date)
             c = a.date < b.date ? -1 : 1;
@@ -90,7 +94,9 @@ void ReferenceSortKeys::Sort(std::vector<int>& rows, int sortKey) {
             c = a.head < b.head ? -1 : 1;
         else
             c = Compare(a.text, b.text);
-        return ascending ? c < 0 : c > 0;
+        if (c != 0)
+            return ascending ? c < 0 : c > 0;
+        return a.position < b.position;
     });
     for (size_t i = 0; i < keys.size(); ++i)
         rows[i] = keys[i].row;

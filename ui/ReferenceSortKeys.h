@@ -31,6 +31,7 @@ private:
         std::string_view text;
         std::int32_t date;
         int row;
+        size_t position; // in the scan's order
     };
 
     Key MakeKey(int row, int column);
