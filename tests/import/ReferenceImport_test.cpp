@@ -648,6 +648,30 @@ TEST_P(ReferenceImportTest, NoFailingStatementLeavesAHalfWrittenImport) {
     EXPECT_NE(values.m_strText.find("Composition : Cacao : 25 %\r\n"), std::string::npos);
 }
 
+TEST_P(ReferenceImportTest, AFailedImportForgetsTheLegalNamesAnswer) {
+    // The central legal name now differs from the local label by its case only: the import
+    // asks, and the answer Yes asks for an update after the import.
+    RunCentral("UPDATE OVLNUTRIMSLIB SET LIBELLE_FR='CONFITURE' WHERE ID=40;\n");
+    RestoreStart();
+    long count = 0;
+    {
+        FailureGuard counting(0);
+        ImportReferenceProduct(Context(), kIngredient, kRich);
+        count = db::FailureHook::ExecutedCount();
+    }
+    EXPECT_TRUE(Context().m_bUpdateLegalNames);
+    EXPECT_EQ(Messages().m_messages.size(), 1u);
+
+    RestoreStart(); // a fresh context: the flag is false again
+    {
+        // The last statement fails, after the question was answered.
+        FailureGuard failing(count);
+        EXPECT_THROW(ImportReferenceProduct(Context(), kIngredient, kRich), db::DbException);
+    }
+    EXPECT_EQ(Messages().m_messages.size(), 2u);
+    EXPECT_FALSE(Context().m_bUpdateLegalNames);
+}
+
 TEST_P(ReferenceImportTest, NoFailingStatementLeavesAHalfClearedIngredient) {
     // The errors the clearing ignores leave a status class or the mention in place.
     SweepFailures(
