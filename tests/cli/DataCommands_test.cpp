@@ -286,11 +286,12 @@ TEST_P(DataCommandsTest, ImportPrintsTheValuesTextAndAsksAboutLegalNamesOnStderr
     const std::string closing = "Les dénominations légales de ventes ont été mises à jour, vous "
                                 "devez fermer et relancer le logiciel Ovalane.";
     // Local label 3 differs from the central one only by its accents.
-    const std::string product =
-        Lines(CentralRows("SELECT ID FROM OVLNUTRIPROD WHERE DENOMLEGID=3 ORDER BY ID")).at(0);
+    const int product = std::atoi(
+        CentralRows("SELECT ID FROM OVLNUTRIPROD WHERE DENOMLEGID=3 ORDER BY ID").c_str());
+    ASSERT_GT(product, 0);
     const std::string label3 = "SELECT * FROM LibellesPreEmballe WHERE ID=3";
     const std::string before = LocalRows(label3);
-    const std::string args = "import " + product.substr(0, product.size() - 1) + " 6";
+    const std::string args = "import " + std::to_string(product) + " 6";
 
     const RunResult refused = Run(args);
     ASSERT_EQ(refused.exitCode, 0) << refused.err;
