@@ -4,13 +4,6 @@
 #include "app/CmdLineInfo.h"
 #include "app/Language.h"
 #include "app/RegisterKey.h"
-#include "central/AlrgCache.h"
-#include "central/LibCache.h"
-#include "central/LibPreEmbCache.h"
-#include "central/MsLibCache.h"
-#include "central/ProdCache.h"
-#include "central/ProvCache.h"
-#include "central/SrcCache.h"
 #include "local/LocalConnectString.h"
 #include "local/OvlUtilisateursSet.h"
 #include "local/ReservedRows.h"
@@ -68,6 +61,7 @@ CovlnutriimportApp::StartResult CovlnutriimportApp::Start(const std::vector<std:
     if (Settings().GetInt(kConfigSection, "Conditions Accepted", 0) != 1 &&
         !terms.AcceptTerms(m_nLangue))
         return StartResult::TermsRefused;
+    m_pCaches = std::make_unique<CacheSet>(*m_pCentralDb, *m_pLocalDb, m_nLangue, m_nAccountId);
     BuildFirstCache();
     return StartResult::Ready;
 }
@@ -82,63 +76,26 @@ void CovlnutriimportApp::BuildFirstCache() {
     }
 }
 
-namespace {
-
-// Returns the cache of a slot, building it first when the slot is empty. The slot is only
-// filled once the build has finished, so a failed build leaves it empty.
-template <class Cache, class BuildFn>
-Cache& GetOrBuild(std::unique_ptr<Cache>& slot, BuildFn build) {
-    if (!slot) {
-        auto cache = std::make_unique<Cache>();
-        build(*cache);
-        slot = std::move(cache);
-    }
-    return *slot;
-}
-
-} // namespace
-
 CProvCache& CovlnutriimportApp::ProvCache() {
-    return GetOrBuild(m_pProvCache,
-                      [this](CProvCache& c) { c.Build(*m_pCentralDb, m_nAccountId); });
+    return m_pCaches->ProvCache();
 }
-
 CSrcCache& CovlnutriimportApp::SrcCache() {
-    return GetOrBuild(m_pSrcCache, [this](CSrcCache& c) { c.Build(*m_pCentralDb); });
+    return m_pCaches->SrcCache();
 }
-
 CLibCache& CovlnutriimportApp::LibCache() {
-    return GetOrBuild(m_pLibCache, [this](CLibCache& c) { c.Build(*m_pCentralDb, m_nLangue); });
+    return m_pCaches->LibCache();
 }
-
 CAlrgCache& CovlnutriimportApp::AlrgCache() {
-    return GetOrBuild(m_pAlrgCache,
-                      [this](CAlrgCache& c) { c.Build(*m_pCentralDb, *m_pLocalDb, m_nLangue); });
+    return m_pCaches->AlrgCache();
 }
-
 CMsLibCache& CovlnutriimportApp::MsLibCache() {
-    return GetOrBuild(m_pMsLibCache,
-                      [this](CMsLibCache& c) { c.Build(*m_pCentralDb, *m_pLocalDb, m_nLangue); });
+    return m_pCaches->MsLibCache();
 }
-
 CLibPreEmbCache& CovlnutriimportApp::LibPreEmbCache() {
-    return GetOrBuild(m_pLibPreEmbCache,
-                      [this](CLibPreEmbCache& c) { c.Build(*m_pLocalDb, m_nLangue); });
+    return m_pCaches->LibPreEmbCache();
 }
-
 CProdCache& CovlnutriimportApp::ProdCache() {
-    return GetOrBuild(m_pProdCache,
-                      [this](CProdCache& c) { c.Build(*m_pCentralDb, m_nLangue, *this); });
-}
-
-void CovlnutriimportApp::FreeCaches() {
-    m_pLibPreEmbCache.reset();
-    m_pMsLibCache.reset();
-    m_pSrcCache.reset();
-    m_pProdCache.reset();
-    m_pAlrgCache.reset();
-    m_pLibCache.reset();
-    m_pProvCache.reset();
+    return m_pCaches->ProdCache();
 }
 
 void CovlnutriimportApp::ParseCommandLine(const std::vector<std::string>& args) {
@@ -244,7 +201,10 @@ void CovlnutriimportApp::ReadLanguage() {
 }
 
 void CovlnutriimportApp::ShutDown() {
-    FreeCaches();
+    if (m_pCaches) {
+        m_pCaches->FreeAll();
+        m_pCaches.reset();
+    }
     if (m_rsNutriIngred && m_rsNutriIngred->IsOpen())
         m_rsNutriIngred->Close();
     if (m_pCentralDb) {

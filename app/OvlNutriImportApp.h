@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MessageSink.h"
-#include "central/CacheProvider.h"
+#include "central/CacheSet.h"
 #include "central/StatusChecks.h"
 #include "local/NutriIngredSet.h"
 #include "platform/Connection.h"
@@ -73,14 +73,8 @@ public:
     CentralStatus m_status; // m_bCentralV12, m_nCentralRelease, m_strServerName
     std::string m_strSrvDsn;
     int m_nDatabaseType = 1;
-    // The cache slots, in the order they are freed at shut-down.
-    std::unique_ptr<CLibPreEmbCache> m_pLibPreEmbCache;
-    std::unique_ptr<CMsLibCache> m_pMsLibCache;
-    std::unique_ptr<CSrcCache> m_pSrcCache;
-    std::unique_ptr<CProdCache> m_pProdCache;
-    std::unique_ptr<CAlrgCache> m_pAlrgCache;
-    std::unique_ptr<CLibCache> m_pLibCache;
-    std::unique_ptr<CProvCache> m_pProvCache;
+    // The seven cache slots, made once both connections and the language are known.
+    std::unique_ptr<CacheSet> m_pCaches;
     int m_nAccountId = -1;
     // Kept open for the whole run; opening it creates the local connection, which it owns.
     // Made when the local connect string is known.
@@ -104,7 +98,6 @@ private:
     void ChooseLocalDsn();
     void ReadLanguage();
     void BuildFirstCache();
-    void FreeCaches();
 
     AppEnvironment m_env;
     SingleInstance m_instance;

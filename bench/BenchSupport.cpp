@@ -5,42 +5,6 @@
 
 namespace ovl::bench {
 
-namespace {
-
-template <class Cache, class BuildFn>
-Cache& GetOrBuild(std::unique_ptr<Cache>& slot, BuildFn build) {
-    if (!slot) {
-        auto cache = std::make_unique<Cache>();
-        build(*cache);
-        slot = std::move(cache);
-    }
-    return *slot;
-}
-
-} // namespace
-
-CProvCache& Caches::ProvCache() {
-    return GetOrBuild(m_pProv, [this](CProvCache& c) { c.Build(m_central, m_nAccountId); });
-}
-CSrcCache& Caches::SrcCache() {
-    return GetOrBuild(m_pSrc, [this](CSrcCache& c) { c.Build(m_central); });
-}
-CLibCache& Caches::LibCache() {
-    return GetOrBuild(m_pLib, [this](CLibCache& c) { c.Build(m_central, 0); });
-}
-CAlrgCache& Caches::AlrgCache() {
-    return GetOrBuild(m_pAlrg, [this](CAlrgCache& c) { c.Build(m_central, m_local, 0); });
-}
-CMsLibCache& Caches::MsLibCache() {
-    return GetOrBuild(m_pMsLib, [this](CMsLibCache& c) { c.Build(m_central, m_local, 0); });
-}
-CLibPreEmbCache& Caches::LibPreEmbCache() {
-    return GetOrBuild(m_pLibPreEmb, [this](CLibPreEmbCache& c) { c.Build(m_local, 0); });
-}
-CProdCache& Caches::ProdCache() {
-    return GetOrBuild(m_pProd, [this](CProdCache& c) { c.Build(m_central, 0, *this); });
-}
-
 double SecondsOf(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
     work();

@@ -1,14 +1,6 @@
 #pragma once
 
-#include "central/AlrgCache.h"
-#include "central/CacheProvider.h"
-#include "central/LibCache.h"
-#include "central/LibPreEmbCache.h"
-#include "central/MsLibCache.h"
-#include "central/ProdCache.h"
-#include "central/ProvCache.h"
-#include "central/SrcCache.h"
-#include "platform/Connection.h"
+#include "central/CacheSet.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,33 +11,6 @@
 #include <vector>
 
 namespace ovl::bench {
-
-// The caches on given connections, built on first use, as the application holds them.
-class Caches : public CacheProvider {
-public:
-    Caches(db::Connection& central, db::Connection& local, int accountId)
-        : m_central(central), m_local(local), m_nAccountId(accountId) {}
-    CProvCache& ProvCache() override;
-    CSrcCache& SrcCache() override;
-    CLibCache& LibCache() override;
-    CAlrgCache& AlrgCache() override;
-    CMsLibCache& MsLibCache() override;
-    CLibPreEmbCache& LibPreEmbCache() override;
-    CProdCache& ProdCache() override;
-    void DropProducts() { m_pProd.reset(); }
-
-private:
-    db::Connection& m_central;
-    db::Connection& m_local;
-    int m_nAccountId;
-    std::unique_ptr<CProvCache> m_pProv;
-    std::unique_ptr<CSrcCache> m_pSrc;
-    std::unique_ptr<CLibCache> m_pLib;
-    std::unique_ptr<CAlrgCache> m_pAlrg;
-    std::unique_ptr<CMsLibCache> m_pMsLib;
-    std::unique_ptr<CLibPreEmbCache> m_pLibPreEmb;
-    std::unique_ptr<CProdCache> m_pProd;
-};
 
 // Seconds taken by one call.
 double SecondsOf(const std::function<void()>& work);

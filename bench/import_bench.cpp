@@ -35,7 +35,7 @@ int main(int argc, char** argv) try {
     central.Open(argv[1]);
     db::Connection local;
     local.Open(argv[2]);
-    bench::Caches caches(central, local, 1);
+    CacheSet caches(central, local, 0, 1);
     QuietMessages messages;
     ImportContext context{local, central, caches, messages, 0, 1, false};
 
@@ -60,7 +60,8 @@ int main(int argc, char** argv) try {
     });
     const double batch = bench::SecondsOf([&] {
         for (int i = 0; i < 1000; ++i)
-            ImportReferenceProduct(context, 1 + i % 20, productIds[static_cast<size_t>(i) % productIds.size()]);
+            ImportReferenceProduct(context, 1 + i % 20,
+                                   productIds[static_cast<size_t>(i) % productIds.size()]);
     });
 
     const double p50 = bench::Percentile(single, 0.5);

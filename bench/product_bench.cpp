@@ -66,7 +66,7 @@ int main(int argc, char** argv) try {
     central.Open(options.central);
     db::Connection local;
     local.Open(options.local);
-    bench::Caches caches(central, local, 1);
+    CacheSet caches(central, local, 0, 1);
     caches.ProvCache();
     caches.SrcCache();
 
@@ -81,7 +81,7 @@ int main(int argc, char** argv) try {
     const long before = bench::ResidentBytes();
     double build = bench::SecondsOf([&] { caches.ProdCache(); });
     const long grown = bench::ResidentBytes() - before;
-    caches.DropProducts();
+    caches.DropProdCache();
     build = std::min(build, bench::SecondsOf([&] { caches.ProdCache(); }));
     const double bytesPerProduct =
         static_cast<double>(grown) / static_cast<double>(options.products);

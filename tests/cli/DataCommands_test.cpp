@@ -158,8 +158,8 @@ TEST_P(DataCommandsTest, SearchCriteriaMinimumLengthPrefixMarkAndSupplierFilter)
     } cases[] = {
         {"--name b", 0, nullptr, nullptr},
         {"--name be", -1, "Beurre doux", nullptr},
-        {"--name b*", 0, nullptr, nullptr},
-        {"--name be*", -1, "Beurre doux", "Pâte feuilletée pur beurre"},
+        {"--name 'b*'", 0, nullptr, nullptr},
+        {"--name 'be*'", -1, "Beurre doux", "Pâte feuilletée pur beurre"},
         {"--name beurre", -1, "Pâte feuilletée pur beurre", nullptr},
         {"--name 'PATE FEUILLETEE'", -1, "Pâte feuilletée pur beurre", nullptr},
         {"--name 3%", 6, "Fromage blanc nature, 3% MG", nullptr},

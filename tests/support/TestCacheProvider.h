@@ -1,56 +1,10 @@
 #pragma once
 
-#include "central/AlrgCache.h"
-#include "central/CacheProvider.h"
-#include "central/LibCache.h"
-#include "central/LibPreEmbCache.h"
-#include "central/MsLibCache.h"
-#include "central/ProdCache.h"
-#include "central/ProvCache.h"
-#include "central/SrcCache.h"
-#include "platform/Connection.h"
-
-#include <memory>
+#include "central/CacheSet.h"
 
 namespace ovl::test {
 
-// The caches of one run for tests: each is built on first use from the given connections,
-// language and installation account. A build that fails leaves its slot empty.
-class TestCacheProvider : public CacheProvider {
-public:
-    TestCacheProvider(db::Connection& central, db::Connection& local, int nLanguageIndex,
-                      int nAccountId);
-    ~TestCacheProvider() override;
-
-    CProvCache& ProvCache() override;
-    CSrcCache& SrcCache() override;
-    CLibCache& LibCache() override;
-    CAlrgCache& AlrgCache() override;
-    CMsLibCache& MsLibCache() override;
-    CLibPreEmbCache& LibPreEmbCache() override;
-    CProdCache& ProdCache() override;
-
-    // Whether a slot holds its cache, without building it.
-    bool HasProvCache() const { return m_pProv != nullptr; }
-    bool HasSrcCache() const { return m_pSrc != nullptr; }
-    bool HasProdCache() const { return m_pProd != nullptr; }
-    bool HasAlrgCache() const { return m_pAlrg != nullptr; }
-
-    // Frees every cache in the order of the application's shut-down.
-    void FreeAll();
-
-private:
-    db::Connection& m_central;
-    db::Connection& m_local;
-    int m_nLanguageIndex;
-    int m_nAccountId;
-    std::unique_ptr<CProvCache> m_pProv;
-    std::unique_ptr<CSrcCache> m_pSrc;
-    std::unique_ptr<CLibCache> m_pLib;
-    std::unique_ptr<CAlrgCache> m_pAlrg;
-    std::unique_ptr<CMsLibCache> m_pMsLib;
-    std::unique_ptr<CLibPreEmbCache> m_pLibPreEmb;
-    std::unique_ptr<CProdCache> m_pProd;
-};
+// The caches of a test, built on first use from the test's connections.
+using TestCacheProvider = CacheSet;
 
 } // namespace ovl::test
