@@ -1,5 +1,6 @@
 #include "central/AllergenTexts.h"
 
+#include "app/CatalogueText.h"
 #include "app/Language.h"
 #include "central/AlrgCache.h"
 
@@ -47,6 +48,26 @@ AllergenTexts MakeAllergenTexts(std::uint64_t mask, const CAlrgCache& cache, int
 
 AllergenTexts MakeAllergenTexts(std::uint64_t mask, const CAlrgCache& cache) {
     return MakeWithOffset(mask, cache, g_nLangOffset);
+}
+
+AllergenLines MakeAllergenLines(std::uint64_t contains, std::uint64_t traces,
+                                const CAlrgCache& cache, int languageIndex) {
+    using namespace catalogue;
+    const int offset = LanguageOffsetOf(languageIndex);
+    AllergenLines lines;
+    if (contains == 0 && traces == 0) {
+        lines.m_strText = CatalogueText(kContainsUnknownText + offset) +
+                          CatalogueText(kTracesUnknownText + offset);
+        return lines;
+    }
+    AllergenTexts containsTexts = MakeAllergenTexts(contains, cache, languageIndex);
+    AllergenTexts tracesTexts = MakeAllergenTexts(traces, cache, languageIndex);
+    lines.m_strText =
+        FillCatalogueText(CatalogueText(kContainsText + offset), {containsTexts.m_strSummary}) +
+        FillCatalogueText(CatalogueText(kTracesText + offset), {tracesTexts.m_strSummary});
+    lines.m_strAllergens = std::move(containsTexts.m_strList);
+    lines.m_strTraces = std::move(tracesTexts.m_strList);
+    return lines;
 }
 
 } // namespace ovl

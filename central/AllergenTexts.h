@@ -21,4 +21,15 @@ AllergenTexts MakeAllergenTexts(std::uint64_t mask, const CAlrgCache& cache, int
 // The same in the current language.
 AllergenTexts MakeAllergenTexts(std::uint64_t mask, const CAlrgCache& cache);
 
+// The two allergen lines of a value pane ("Contient : ..." and "Peut contenir des traces
+// de : ..."), ending with "\r\n", and the two lists its tooltip shows, for masks already
+// folded for display. Both masks empty give the "not communicated" lines and empty lists.
+struct AllergenLines {
+    std::string m_strText;
+    std::string m_strAllergens;
+    std::string m_strTraces;
+};
+AllergenLines MakeAllergenLines(std::uint64_t contains, std::uint64_t traces,
+                                const CAlrgCache& cache, int languageIndex);
+
 } // namespace ovl

@@ -22,8 +22,8 @@ namespace {
 
 // Catalogue texts, by French identifier; those both value panes show are shared.
 using namespace catalogue;
-constexpr int kNotRequiredText = 2055;     // "VNS non exigées"
-constexpr int kAutomaticText = 2059;       // "Automatique"
+constexpr int kNotRequiredText = 2055; // "VNS non exigées"
+constexpr int kAutomaticText = 2059;   // "Automatique"
 
 // Local nutrient identifiers of the text.
 constexpr int kDateNutrient = 18;
@@ -156,19 +156,10 @@ private:
         const AllergenMasks masks = m_product.GetAllergenMasks();
         const std::uint64_t contains = ForDisplay(alrg, masks.m_nContains);
         const std::uint64_t traces = ForDisplay(alrg, masks.m_nTraces);
-        if (contains == 0 && traces == 0) {
-            Append(Text(kContainsUnknownText));
-            Append(Text(kTracesUnknownText));
-            m_detail.m_strRefAllergens.clear();
-            m_detail.m_strRefTraces.clear();
-            return;
-        }
-        AllergenTexts containsTexts = MakeAllergenTexts(contains, alrg, m_nLanguageIndex);
-        AllergenTexts tracesTexts = MakeAllergenTexts(traces, alrg, m_nLanguageIndex);
-        Append(Fill(kContainsText, {containsTexts.m_strSummary}));
-        Append(Fill(kTracesText, {tracesTexts.m_strSummary}));
-        m_detail.m_strRefAllergens = std::move(containsTexts.m_strList);
-        m_detail.m_strRefTraces = std::move(tracesTexts.m_strList);
+        AllergenLines lines = MakeAllergenLines(contains, traces, alrg, m_nLanguageIndex);
+        Append(lines.m_strText);
+        m_detail.m_strRefAllergens = std::move(lines.m_strAllergens);
+        m_detail.m_strRefTraces = std::move(lines.m_strTraces);
     }
 
     static std::uint64_t ForDisplay(const CAlrgCache& alrg, std::uint64_t mask) {

@@ -140,19 +140,10 @@ private:
         const std::uint64_t contains =
             alrg.FoldGroupsForDisplay(MaskOfClasses(allergenClasses, alrg));
         const std::uint64_t traces = alrg.FoldGroupsForDisplay(MaskOfClasses(traceClasses, alrg));
-        if (contains == 0 && traces == 0) {
-            Append(Text(kContainsUnknownText));
-            Append(Text(kTracesUnknownText));
-            m_result.m_strIngAllergens.clear();
-            m_result.m_strIngTraces.clear();
-            return;
-        }
-        AllergenTexts containsTexts = MakeAllergenTexts(contains, alrg, m_nLanguage);
-        Append(Fill(kContainsText, {containsTexts.m_strSummary}));
-        m_result.m_strIngAllergens = std::move(containsTexts.m_strList);
-        AllergenTexts tracesTexts = MakeAllergenTexts(traces, alrg, m_nLanguage);
-        Append(Fill(kTracesText, {tracesTexts.m_strSummary}));
-        m_result.m_strIngTraces = std::move(tracesTexts.m_strList);
+        AllergenLines lines = MakeAllergenLines(contains, traces, alrg, m_nLanguage);
+        Append(lines.m_strText);
+        m_result.m_strIngAllergens = std::move(lines.m_strAllergens);
+        m_result.m_strIngTraces = std::move(lines.m_strTraces);
     }
 
     // The mask of the allergens whose local classes the ingredient has in one class table; a
