@@ -23,7 +23,13 @@ SUDO=""
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 # The server package would try to start a system-wide service; the tests run their own.
-echo 'exit 101' | $SUDO tee /usr/sbin/policy-rc.d >/dev/null || true
-$SUDO chmod +x /usr/sbin/policy-rc.d || true
+# A policy file that was already there is left as it was.
+made_policy=false
+if [ ! -e /usr/sbin/policy-rc.d ]; then
+    echo 'exit 101' | $SUDO tee /usr/sbin/policy-rc.d >/dev/null && $SUDO chmod +x /usr/sbin/policy-rc.d
+    made_policy=true
+fi
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-$SUDO rm -f /usr/sbin/policy-rc.d
+if [ "$made_policy" = true ]; then
+    $SUDO rm -f /usr/sbin/policy-rc.d
+fi
