@@ -19,8 +19,14 @@ settings="$XDG_CONFIG_HOME/Brodaine/Ovl VNS database Importer/ovlnutriimport.ini
 mkdir -p "$(dirname "$settings")"
 printf '[Config]\nAccount Id=1\n' >"$settings"
 
+# Shows the command as it would be typed (quoting what the shell would otherwise expand),
+# then runs it.
 run() {
-    printf '\n$ ovlnutriimport %s\n' "$*" >&2
+    local shown="ovlnutriimport" arg
+    for arg in "$@"; do
+        if [[ "$arg" =~ ^[A-Za-z0-9_./:=-]+$ ]]; then shown+=" $arg"; else shown+=" '$arg'"; fi
+    done
+    printf '\n$ %s\n' "$shown" >&2
     "$build/cli/ovlnutriimport" "$@"
 }
 step() { printf '\n== %s\n' "$*" >&2; }
