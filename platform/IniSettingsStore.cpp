@@ -1,4 +1,5 @@
 #include "platform/IniSettingsStore.h"
+#include "platform/UserFolders.h"
 
 #include "platform/TextConvert.h"
 
@@ -7,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace ovl {
@@ -185,14 +185,6 @@ std::string ReplaceFile(const std::filesystem::path& path, const std::string& co
     return failure;
 }
 
-std::filesystem::path HomeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home && *home)
-        return home;
-    const passwd* entry = ::getpwuid(::getuid());
-    return entry && entry->pw_dir ? entry->pw_dir : ".";
-}
-
 } // namespace
 
 IniSettingsStore::IniSettingsStore(std::filesystem::path path, ErrorCallback onError)
@@ -201,10 +193,7 @@ IniSettingsStore::IniSettingsStore(std::filesystem::path path, ErrorCallback onE
 }
 
 std::filesystem::path IniSettingsStore::DefaultPath() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path base =
-        configHome && *configHome ? std::filesystem::path(configHome) : HomeFolder() / ".config";
-    return base / "Brodaine" / "Ovl VNS database Importer" / "ovlnutriimport.ini";
+    return UserConfigFolder() / "Brodaine" / "Ovl VNS database Importer" / "ovlnutriimport.ini";
 }
 
 int IniSettingsStore::GetInt(const std::string& section, const std::string& name,

@@ -1,4 +1,5 @@
 #include "platform/RegistryFile.h"
+#include "platform/UserFolders.h"
 
 #include "platform/TextConvert.h"
 
@@ -8,7 +9,6 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
-#include <pwd.h>
 #include <sstream>
 #include <unistd.h>
 
@@ -169,14 +169,6 @@ std::string TakeLine(std::string_view& rest, std::size_t& lineNumber) {
     return ovl::text::Utf8ToCp1252(line);
 }
 
-std::filesystem::path HomeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home && *home)
-        return home;
-    const passwd* entry = ::getpwuid(::getuid());
-    return entry && entry->pw_dir ? entry->pw_dir : ".";
-}
-
 } // namespace
 
 RegistryFile::RegistryFile(std::filesystem::path path) : m_path(std::move(path)) {
@@ -184,10 +176,7 @@ RegistryFile::RegistryFile(std::filesystem::path path) : m_path(std::move(path))
 }
 
 std::filesystem::path RegistryFile::DefaultPath() {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path base =
-        configHome && *configHome ? std::filesystem::path(configHome) : HomeFolder() / ".config";
-    return base / "Varnel" / "Ovalane" / "registry.reg";
+    return UserConfigFolder() / "Varnel" / "Ovalane" / "registry.reg";
 }
 
 RegistryStatus RegistryFile::OpenKey(RegistryRoot root, const std::string& path,

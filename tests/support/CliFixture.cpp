@@ -26,22 +26,6 @@ std::string ShellWord(const std::string& text) {
     return word + "'";
 }
 
-std::string QueryRows(db::Connection& connection, const std::string& sql) {
-    db::Statement statement(connection);
-    statement.ExecDirect(connection.TranslateBrackets(sql));
-    std::string rows;
-    const int columns = statement.ColumnCount();
-    while (statement.Fetch()) {
-        for (int i = 1; i <= columns; ++i) {
-            std::string value;
-            rows += statement.GetText(i, value) ? value : "NULL";
-            rows += '|';
-        }
-        rows += '\n';
-    }
-    return rows;
-}
-
 void ExecuteScript(db::Connection& connection, const std::string& script) {
     std::istringstream in(script);
     std::string line;

@@ -21,8 +21,6 @@ struct RunResult {
 std::string Slurp(const std::filesystem::path& path);
 // A shell word that passes the text as typed: quotes, percent signs, backslashes and all.
 std::string ShellWord(const std::string& text);
-// Every row of a query, each value followed by '|', one row a line; NULL for a null value.
-std::string QueryRows(db::Connection& connection, const std::string& sql);
 // Runs a script of statements, each ending with ';' at the end of a line.
 void ExecuteScript(db::Connection& connection, const std::string& script);
 // The demo generator's rows for `target` ("central" or "local") in the backend's dialect,

@@ -34,8 +34,7 @@ inline std::string BackendParamName(const testing::TestParamInfo<Backend>& info)
 
 } // namespace ovl::test
 
-#define OVL_INSTANTIATE_FOR_EVERY_BACKEND(suite)                                                  \
-    INSTANTIATE_TEST_SUITE_P(Backends, suite,                                                     \
-                             testing::Values(ovl::test::Backend::Sqlite,                         \
-                                             ovl::test::Backend::MariaDb),                        \
-                             ovl::test::BackendParamName)
+#define OVL_INSTANTIATE_FOR_EVERY_BACKEND(suite)                                                   \
+    INSTANTIATE_TEST_SUITE_P(                                                                      \
+        Backends, suite, testing::Values(ovl::test::Backend::Sqlite, ovl::test::Backend::MariaDb), \
+        ovl::test::BackendParamName)

@@ -29,19 +29,7 @@ void ImportTest::ResetCaches(int languageIndex) {
 }
 
 std::string ImportTest::Rows(db::Connection& connection, const std::string& sql) {
-    db::Statement statement(connection);
-    statement.ExecDirect(connection.TranslateBrackets(sql));
-    std::string rows;
-    const int columns = statement.ColumnCount();
-    while (statement.Fetch()) {
-        for (int i = 1; i <= columns; ++i) {
-            std::string value;
-            rows += statement.GetText(i, value) ? value : "NULL";
-            rows += '|';
-        }
-        rows += '\n';
-    }
-    return rows;
+    return QueryRows(connection, sql);
 }
 
 std::string ImportTest::LocalSnapshot() {

@@ -37,6 +37,22 @@ std::string BackendName(Backend backend) {
     return backend == Backend::Sqlite ? "SQLite" : "MariaDB";
 }
 
+std::string QueryRows(db::Connection& connection, const std::string& sql) {
+    db::Statement statement(connection);
+    statement.ExecDirect(connection.TranslateBrackets(sql));
+    std::string rows;
+    const int columns = statement.ColumnCount();
+    while (statement.Fetch()) {
+        for (int i = 1; i <= columns; ++i) {
+            std::string value;
+            rows += statement.GetText(i, value) ? value : "NULL";
+            rows += '|';
+        }
+        rows += '\n';
+    }
+    return rows;
+}
+
 void UseBuildOdbcConfig() {
     setenv("ODBCSYSINI", OVL_ODBC_DIR, 0);
     setenv("ODBCINI", OVL_ODBC_DIR "/odbc.ini", 0);

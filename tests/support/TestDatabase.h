@@ -53,6 +53,9 @@ private:
 // missing server is a failure, which the caller reports.
 int MariaDbTestPort(std::string& reason);
 
+// Every row of a query, each value followed by '|', one row a line; NULL for a null value.
+std::string QueryRows(db::Connection& connection, const std::string& sql);
+
 // Makes the build tree's ODBC configuration the one in use when the test runs outside ctest.
 void UseBuildOdbcConfig();
 
