@@ -20,6 +20,7 @@ namespace ovl {
 namespace {
 
 constexpr std::int32_t kNoDate = -1;
+constexpr size_t kSampleRows = 4096; // rows read before the texts' sizes are guessed
 
 std::int32_t PackDate(const db::DateTime& date) {
     return date.year * 10000 + date.month * 100 + date.day;
@@ -40,6 +41,8 @@ void CProdCache::Reset() {
     m_sourceKeys.Clear();
     m_sourceOfRow.clear();
     m_dates.clear();
+    m_nameRanks.clear();
+    m_refFabRanks.clear();
     m_index.Clear();
     m_bLoaded = false;
     m_bActive = false;
@@ -51,6 +54,7 @@ void CProdCache::Build(db::Connection& central, int nLanguageIndex, CacheProvide
     m_pProvider = &provider;
     ReadProducts(central, nLanguageIndex, provider);
     IndexProducts();
+    RankTexts();
     m_bLoaded = true;
     ReleaseFreedMemory();
 }
@@ -73,6 +77,9 @@ void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex,
 
     COvlNutriProdSet rs(&central, nLanguageIndex, true);
     rs.Open();
+    const long nExpected = rs.GetRowCountHint();
+    if (nExpected > 0)
+        ReserveRows(static_cast<size_t>(nExpected));
     for (; !rs.IsEOF(); rs.MoveNext()) {
         const std::int32_t nProvId = rs.IsFieldNull(rs.m_PROVID) ? -1 : rs.m_PROVID.Value();
         const bool bSupplier = rs.IsFieldNull(rs.m_SRCID);
@@ -109,7 +116,37 @@ void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex,
         m_refFabKeys.Append(strText);
 
         m_dates.push_back(rs.IsFieldNull(rs.m_LASTUPDATE) ? kNoDate : PackDate(rs.m_LASTUPDATE));
+        if (nExpected > 0 && m_ids.size() == kSampleRows)
+            ReserveTexts(static_cast<size_t>(nExpected));
     }
+}
+
+// When the driver tells the row count up front, every array is sized once: growing a
+// million rows step by step copies each array again and again, and the copies are what
+// the shrinking at the end would copy once more.
+void CProdCache::ReserveRows(size_t nRows) {
+    m_ids.reserve(nRows);
+    m_groupIds.reserve(nRows);
+    m_provIds.reserve(nRows);
+    m_srcIds.reserve(nRows);
+    m_hasCiqId.reserve(nRows);
+    m_sourceOfRow.reserve(nRows);
+    m_dates.reserve(nRows);
+    m_names.Reserve(nRows, 0);
+    m_nameKeys.Reserve(nRows, 0);
+    m_refFabs.Reserve(nRows, 0);
+    m_refFabKeys.Reserve(nRows, 0);
+}
+
+// The texts' sizes are guessed from the first rows, with a little room to spare.
+void CProdCache::ReserveTexts(size_t nRows) {
+    const auto guess = [nRows](const CTextColumn& column) {
+        return column.GetByteCount() / kSampleRows * nRows * 9 / 8 + kSampleRows;
+    };
+    m_names.Reserve(nRows, guess(m_names));
+    m_nameKeys.Reserve(nRows, guess(m_nameKeys));
+    m_refFabs.Reserve(nRows, guess(m_refFabs));
+    m_refFabKeys.Reserve(nRows, guess(m_refFabKeys));
 }
 
 // The index is sized once for the largest identifier: growing it by small steps while a
@@ -134,6 +171,13 @@ void CProdCache::IndexProducts() {
     m_sourceKeys.ShrinkToFit();
     m_sourceOfRow.shrink_to_fit();
     m_dates.shrink_to_fit();
+}
+
+// A search can find a large part of the cache; ranking the texts once here lets the list
+// order those rows by integers.
+void CProdCache::RankTexts() {
+    m_nameRanks = m_nameKeys.RankRows();
+    m_refFabRanks = m_refFabKeys.RankRows();
 }
 
 int CProdCache::FindRow(std::int32_t nProdId) const {
@@ -169,12 +213,12 @@ std::string CProdCache::GetDateText(int nRow) const {
     return text;
 }
 
-std::string_view CProdCache::GetNameKey(int nRow) const {
-    return m_nameKeys.Get(CheckRow(nRow));
+std::uint32_t CProdCache::GetNameRank(int nRow) const {
+    return m_nameRanks[CheckRow(nRow)];
 }
 
-std::string_view CProdCache::GetRefFabKey(int nRow) const {
-    return m_refFabKeys.Get(CheckRow(nRow));
+std::uint32_t CProdCache::GetRefFabRank(int nRow) const {
+    return m_refFabRanks[CheckRow(nRow)];
 }
 
 std::int32_t CProdCache::GetDateKey(int nRow) const {
@@ -188,7 +232,8 @@ size_t CProdCache::MemoryUsed() const {
            m_names.MemoryUsed() + m_nameKeys.MemoryUsed() + m_refFabs.MemoryUsed() +
            m_refFabKeys.MemoryUsed() + m_sourceKeys.MemoryUsed() +
            m_sourceOfRow.capacity() * sizeof(std::uint32_t) +
-           m_dates.capacity() * sizeof(std::int32_t) +
+           (m_dates.capacity() + m_nameRanks.capacity() + m_refFabRanks.capacity()) *
+               sizeof(std::int32_t) +
            static_cast<size_t>(m_index.Size()) * sizeof(std::int32_t);
 }
 

@@ -43,9 +43,10 @@ public:
     std::string_view GetRefFab(int nRow) const;
     // LASTUPDATE as "dd/mm/yyyy"; empty when NULL.
     std::string GetDateText(int nRow) const;
-    // The folded texts the search compares, for ordering the rows found.
-    std::string_view GetNameKey(int nRow) const;
-    std::string_view GetRefFabKey(int nRow) const;
+    // The rank of the row's folded name (code) among all distinct folded names (codes), for
+    // ordering the rows found: rows compare as their folded texts do.
+    std::uint32_t GetNameRank(int nRow) const;
+    std::uint32_t GetRefFabRank(int nRow) const;
     // LASTUPDATE as yyyymmdd, -1 when NULL: orders as the day/month/year text rewritten
     // year first does.
     std::int32_t GetDateKey(int nRow) const;
@@ -64,7 +65,10 @@ public:
 private:
     void Reset();
     void ReadProducts(db::Connection& central, int nLanguageIndex, CacheProvider& provider);
+    void ReserveRows(size_t nRows);
+    void ReserveTexts(size_t nRows);
     void IndexProducts();
+    void RankTexts();
     static void ReleaseFreedMemory();
     std::uint32_t SourceOfProduct(bool bSupplier, std::int32_t nId, const std::string& text);
     void PrepareSourceMatches();
@@ -96,6 +100,8 @@ private:
     CTextColumn m_sourceKeys;
     std::vector<std::uint32_t> m_sourceOfRow;
     std::vector<std::int32_t> m_dates; // yyyymmdd, -1 when NULL
+    std::vector<std::uint32_t> m_nameRanks;
+    std::vector<std::uint32_t> m_refFabRanks;
     CIntIndex m_index;
     CacheProvider* m_pProvider = nullptr;
     bool m_bLoaded = false;

@@ -1,7 +1,10 @@
 #include "central/TextColumn.h"
 
+#include "central/RadixSort.h"
+
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <stdexcept>
 
@@ -46,12 +49,40 @@ const char* FindBytes(const char* pText, size_t nText, std::string_view needle) 
     return static_cast<const char*>(memmem(pText + i, nText - i, needle.data(), nNeedle));
 }
 
+// The first eight bytes, most significant first, zero-padded: a smaller head means a smaller
+// text; equal heads leave the order to the whole texts.
+std::uint64_t OrderHead(std::string_view text) {
+    std::uint64_t nHead = 0;
+    for (size_t i = 0; i < 8; ++i)
+        nHead = nHead << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return nHead;
+}
+
+// Shrinking copies the whole container: worth it only for more than an eighth to spare.
+template <class Container>
+void ShrinkIfSpare(Container& container) {
+    if (container.capacity() - container.size() > container.size() / 8)
+        container.shrink_to_fit();
+}
+
+bool TextLess(std::string_view a, std::string_view b) {
+    const int c = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
+    return c != 0 ? c < 0 : a.size() < b.size();
+}
+
 } // namespace
 
 void CTextColumn::Clear() {
     m_strBuffer.clear();
     m_offsets.assign(1, 0);
     m_heads.clear();
+}
+
+void CTextColumn::Reserve(size_t nRows, size_t nBytes) {
+    m_strBuffer.reserve(nBytes);
+    m_offsets.reserve(nRows + 1);
+    if (m_bKeepHeads)
+        m_heads.reserve(nRows);
 }
 
 std::uint32_t CTextColumn::HeadOf(std::string_view text) {
@@ -71,9 +102,63 @@ void CTextColumn::Append(std::string_view text) {
 }
 
 void CTextColumn::ShrinkToFit() {
-    m_strBuffer.shrink_to_fit();
-    m_offsets.shrink_to_fit();
-    m_heads.shrink_to_fit();
+    ShrinkIfSpare(m_strBuffer);
+    ShrinkIfSpare(m_offsets);
+    ShrinkIfSpare(m_heads);
+}
+
+// Product names repeat across suppliers and pack sizes, so the distinct texts are gathered
+// first, through an open-addressing table of row numbers, and only those are sorted.
+std::vector<std::uint32_t> CTextColumn::RankRows() const {
+    const size_t nRows = GetCount();
+    std::vector<std::uint32_t> slotOfRow(nRows);
+    std::vector<std::uint32_t> distinctRows; // the first row of each distinct text
+    {
+        size_t nTableSize = 16;
+        while (nTableSize < 2 * nRows)
+            nTableSize *= 2;
+        constexpr std::uint32_t kEmpty = ~std::uint32_t{0};
+        std::vector<std::uint32_t> table(nTableSize, kEmpty); // slot of a distinct text
+        const std::hash<std::string_view> hash;
+        for (size_t nRow = 0; nRow < nRows; ++nRow) {
+            const std::string_view text = Get(nRow);
+            size_t nAt = hash(text) & (nTableSize - 1);
+            while (table[nAt] != kEmpty && Get(distinctRows[table[nAt]]) != text)
+                nAt = (nAt + 1) & (nTableSize - 1);
+            if (table[nAt] == kEmpty) {
+                table[nAt] = static_cast<std::uint32_t>(distinctRows.size());
+                distinctRows.push_back(static_cast<std::uint32_t>(nRow));
+            }
+            slotOfRow[nRow] = table[nAt];
+        }
+    }
+    struct Entry {
+        std::uint64_t nHead;
+        std::uint32_t nSlot;
+    };
+    std::vector<Entry> order(distinctRows.size());
+    for (size_t i = 0; i < distinctRows.size(); ++i)
+        order[i] = {OrderHead(Get(distinctRows[i])), static_cast<std::uint32_t>(i)};
+    // The heads settle the order of most texts; those that share their first eight bytes
+    // are then compared in full.
+    RadixSortBy(order, [](const Entry& e) { return e.nHead; });
+    for (size_t nFirst = 0, nEnd = 0; nFirst < order.size(); nFirst = nEnd) {
+        nEnd = nFirst + 1;
+        while (nEnd < order.size() && order[nEnd].nHead == order[nFirst].nHead)
+            ++nEnd;
+        if (nEnd - nFirst > 1)
+            std::sort(order.begin() + static_cast<std::ptrdiff_t>(nFirst),
+                      order.begin() + static_cast<std::ptrdiff_t>(nEnd),
+                      [&](const Entry& a, const Entry& b) {
+                          return TextLess(Get(distinctRows[a.nSlot]), Get(distinctRows[b.nSlot]));
+                      });
+    }
+    std::vector<std::uint32_t> rankOfSlot(distinctRows.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        rankOfSlot[order[i].nSlot] = static_cast<std::uint32_t>(i);
+    for (std::uint32_t& nSlot : slotOfRow)
+        nSlot = rankOfSlot[nSlot];
+    return slotOfRow;
 }
 
 size_t CTextColumn::MemoryUsed() const {

@@ -17,11 +17,16 @@ public:
     explicit CTextColumn(bool bKeepHeads = false) : m_offsets{0}, m_bKeepHeads(bKeepHeads) {}
 
     void Clear();
+    // Room for nRows texts of nBytes in all, so that a column filled row by row is not
+    // copied again each time it outgrows its memory.
+    void Reserve(size_t nRows, size_t nBytes);
     void Append(std::string_view text);
-    // Drops the spare capacity left by growing.
+    // Drops the spare capacity left by growing, unless it is small: shrinking copies the
+    // whole column.
     void ShrinkToFit();
 
     size_t GetCount() const { return m_offsets.size() - 1; }
+    size_t GetByteCount() const { return m_strBuffer.size(); }
     // The text of a row; the caller checks the row.
     std::string_view Get(size_t nRow) const {
         return std::string_view(m_strBuffer.data() + m_offsets[nRow],
@@ -34,6 +39,11 @@ public:
     // The first row at or after nFromRow whose text starts with the needle, or GetCount().
     // Needs the heads; the needle must not be empty.
     size_t FindRowStartingWith(std::string_view needle, size_t nFromRow) const;
+
+    // The rank of every row's text among the column's distinct texts, in byte order on
+    // unsigned bytes with a prefix first: equal texts share a rank, so that rows can later be
+    // ordered by comparing integers instead of texts.
+    std::vector<std::uint32_t> RankRows() const;
 
     size_t MemoryUsed() const;
 

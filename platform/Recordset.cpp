@@ -93,6 +93,12 @@ std::string Recordset::BuildSelect(const std::string& sql) const {
     return m_pDb->TranslateBrackets(statement);
 }
 
+long Recordset::GetRowCountHint() const {
+    if (!m_bOpen)
+        return -1;
+    return m_pStatement ? m_nRowCountHint : static_cast<long>(m_rows.size());
+}
+
 void Recordset::Execute() {
     m_rows.clear();
     m_deleted.clear();
@@ -106,6 +112,10 @@ void Recordset::Execute() {
     statement->ExecDirect(BuildSelect(m_strOpenSql));
 
     if (m_openType == OpenType::ForwardOnly) {
+        // Asked before the first fetch, while the cursor is surely open. For a query the
+        // count is whatever the driver knows: -1 or 0 when it reads rows as they come.
+        const long count = statement->RowCount();
+        m_nRowCountHint = count > 0 ? count : -1;
         m_pStatement = std::move(statement);
         std::vector<BlockReader::Column> columns;
         for (const Binding& binding : m_fields)

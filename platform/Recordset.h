@@ -39,6 +39,10 @@ public:
     bool IsOpen() const { return m_bOpen; }
     void Requery();
 
+    // How many rows the query returned, when the driver knows it before they are read
+    // (drivers that hold the whole result do), or -1. A hint for sizing, not a count.
+    long GetRowCountHint() const;
+
     bool IsEOF() const { return m_bEOF; }
     bool IsBOF() const { return m_bBOF; }
     void MoveNext();
@@ -105,6 +109,7 @@ private:
     std::string m_strOpenSql;
     std::unique_ptr<Statement> m_pStatement; // forward-only reading
     std::unique_ptr<BlockReader> m_pBlock;   // its row arrays, for columns of bounded size
+    long m_nRowCountHint = -1;               // the driver's row count of that reading
     std::vector<Row> m_rows;                 // every other type
     std::vector<bool> m_deleted;
     long m_nCurrent = -1;

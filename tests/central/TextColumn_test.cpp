@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 namespace ovl {
@@ -42,6 +44,32 @@ TEST(TextColumnTest, ManyRowsFarApart) {
         column.Append(i == 3 || i == 977 ? "XYZ" : "ABC");
     EXPECT_EQ(RowsContaining(column, "XYZ"), (std::vector<size_t>{3, 977}));
     EXPECT_EQ(RowsContaining(column, "CA"), std::vector<size_t>{}); // only across rows
+}
+
+TEST(TextColumnTest, RanksOrderRowsAsTheirTextsCompare) {
+    CTextColumn column;
+    const std::vector<std::string> texts = {
+        "LAIT", "",                                 // the empty text comes first
+        "\xC9" "CLAIR",                             // bytes above 0x7F come after letters
+        "LAI", "LAIT",                               // a prefix comes first; equal texts tie
+        "CHOCOLAT NOIR", "CHOCOLAT AU LAIT", "CHOCOLAT", // first eight bytes shared
+        std::string("A\0B", 3), "A"};
+    for (const auto& text : texts)
+        column.Append(text);
+    const std::vector<std::uint32_t> ranks = column.RankRows();
+    ASSERT_EQ(ranks.size(), texts.size());
+    for (size_t a = 0; a < texts.size(); ++a)
+        for (size_t b = 0; b < texts.size(); ++b) {
+            const int byText = std::string_view(texts[a]).compare(texts[b]);
+            const bool unsignedLess =
+                std::lexicographical_compare(texts[a].begin(), texts[a].end(), texts[b].begin(),
+                                             texts[b].end(), [](char x, char y) {
+                                                 return static_cast<unsigned char>(x) <
+                                                        static_cast<unsigned char>(y);
+                                             });
+            EXPECT_EQ(ranks[a] < ranks[b], unsignedLess) << a << " " << b;
+            EXPECT_EQ(ranks[a] == ranks[b], byText == 0) << a << " " << b;
+        }
 }
 
 } // namespace

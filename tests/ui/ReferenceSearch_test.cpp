@@ -80,10 +80,11 @@ protected:
             "(10, 1, 7, 'A-100', NULL, '2024-01-01 00:00:00'), "
             "(11, 2, 8, 'B-20', 5, '2023-12-31 00:00:00'), "
             "(12, 2, 7, 'c-3', NULL, NULL), (13, 3, 7, 'D', NULL, NULL), "
-            "(14, 1, 8, 'E', NULL, '2022-06-01 00:00:00');\n"
+            "(14, 1, 8, 'E', NULL, '2022-06-01 00:00:00'), "
+            "(15, 2, 8, 'F-1', NULL, NULL);\n"
             "INSERT INTO OVLNUTRIPROD_FR (ID, NAME) VALUES (10, 'Lait demi-%233cr%233m%233'), "
             "(11, 'Caf%233 au lait'), (12, 'Petit-lait'), (13, 'Lait ferm%233'), "
-            "(14, 'L%039eau');\n");
+            "(14, 'L%039eau'), (15, 'LAIT DEMI-ECREME');\n");
         m_pSearch = std::make_unique<ReferenceSearch>(Central(), Caches(), 0, 1);
     }
 
@@ -104,14 +105,17 @@ TEST_P(ReferenceSearchTest, FollowsTheInputRules) {
         {"nothing typed", {}, false, {}},
         {"one letter", {"l", "", "", -1, -1}, false, {}},
         {"one letter and a category", {"l", "", "", -1, 7}, false, {10, 12}},
-        {"contains, folded", {"LA\xEET", "", "", -1, -1}, false, {11, 10, 12}},
-        {"prefix", {"lait*", "", "", -1, -1}, false, {10}},
+        {"contains, folded; equal names keep the scan order",
+         {"LA\xEET", "", "", -1, -1},
+         false,
+         {11, 10, 15, 12}},
+        {"prefix", {"lait*", "", "", -1, -1}, false, {10, 15}},
         {"one letter and a star: anywhere", {"l*", "", "", -1, -1}, false, {}},
         {"code fragment", {"", "a-1", "", -1, -1}, false, {10}},
         {"source through the supplier name", {"", "", "laiteri", -1, -1}, false, {14, 10}},
         {"source citation", {"", "", "ciqual", -1, -1}, false, {11}},
-        {"strict filter keeps the selected supplier", {"lait", "", "", -1, -1}, true, {11, 12}},
-        {"a supplier chosen", {"", "", "", 2, -1}, false, {11, 12}},
+        {"strict filter keeps the selected supplier", {"lait", "", "", -1, -1}, true, {11, 15, 12}},
+        {"a supplier chosen", {"", "", "", 2, -1}, false, {11, 15, 12}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Find(c.inputs, c.strict), c.expected) << c.name;
