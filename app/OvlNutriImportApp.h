@@ -67,6 +67,20 @@ public:
     SettingsStore& Settings() { return *m_env.settings; }
     MessageSink& Messages() { return *m_env.messages; }
 
+    // Read-only views of the run's state, for the layers above the application object.
+    db::Connection& CentralDb() const { return *m_pCentralDb; }
+    bool HasCentralDb() const { return m_pCentralDb != nullptr; }
+    db::Connection& LocalDb() const { return *m_pLocalDb; }
+    int Language() const { return m_nLangue; }
+    int AccountId() const { return m_nAccountId; }
+    int DatabaseType() const { return m_nDatabaseType; }
+    int TestDatabase() const { return m_nTestDatabase; }
+    const CentralStatus& Status() const { return m_status; }
+    const std::string& ServerName() const { return m_status.m_strServerName; }
+    const std::string& SrvDsn() const { return m_strSrvDsn; }
+    const std::string& LocalDsn() const { return m_strLocalDsn; }
+    bool RemoteDesktop() const { return m_bRemoteDesktop; }
+
     static constexpr const char* kMutexName = "ovlnutriimportUniqueInstance261";
     static constexpr const char* kConfigSection = "Config";
 
