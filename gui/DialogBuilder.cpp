@@ -1,0 +1,125 @@
+#include "gui/DialogBuilder.h"
+
+#include "gui/WxText.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace ovl::gui {
+
+using ui::ControlKind;
+
+DialogBuilder::DialogBuilder(wxDialog* dialog, const ui::DialogTemplate& layout)
+    : m_dialog(dialog), m_layout(layout) {
+    m_dialog->SetFont(DialogFont());
+    m_base = BaseUnitsOf(m_dialog);
+    const wxRect client = PixelRect({0, 0, layout.width, layout.height});
+    m_dialog->SetClientSize(client.GetSize());
+}
+
+
+wxFont DialogBuilder::DialogFont() {
+    return wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS).FaceName("DejaVu Sans"));
+}
+
+ui::DialogBaseUnits DialogBuilder::BaseUnitsOf(const wxWindow* window) {
+    // The average width of the 52 letters, rounded as dialog templates do it.
+    const wxSize letters =
+        window->GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return {(letters.GetWidth() / 26 + 1) / 2, window->GetCharHeight()};
+}
+
+wxRect DialogBuilder::PixelRect(const ui::Rect& dialogUnits) const {
+    const ui::Rect px = ui::DialogToPixels(dialogUnits, m_base);
+    return wxRect(px.x, px.y, px.width, px.height);
+}
+
+void DialogBuilder::Build(const std::function<std::string(const ui::ControlSpec&)>& textOf,
+                          const Factory& factory) {
+    for (const ui::ControlSpec& spec : m_layout.controls) {
+        wxWindow* window = Make(spec, ToWx(textOf(spec)), factory);
+        if (!window)
+            continue;
+        if (spec.disabledAtStart)
+            window->Disable();
+        m_windows[spec.id] = window;
+    }
+}
+
+wxWindow* DialogBuilder::Window(int id) const {
+    const auto found = m_windows.find(id);
+    return found == m_windows.end() ? nullptr : found->second;
+}
+
+wxWindow* DialogBuilder::Make(const ui::ControlSpec& spec, const wxString& text,
+                              const Factory& factory) {
+    wxRect rect = PixelRect(spec.rect);
+    // A drop-down's height in the template includes its open list.
+    if (spec.kind == ControlKind::EditableCombo || spec.kind == ControlKind::ListCombo)
+        rect.SetHeight(PixelRect({0, 0, 0, 14}).GetHeight());
+    const wxPoint at = rect.GetPosition();
+    const wxSize size = rect.GetSize();
+    wxWindow* parent = m_dialog;
+    const int id = spec.id;
+    switch (spec.kind) {
+    case ControlKind::EditableCombo:
+        return new wxComboBox(parent, id, text, at, size, 0, nullptr, wxCB_DROPDOWN);
+    case ControlKind::ListCombo:
+        return new wxChoice(parent, id, at, size);
+    case ControlKind::Edit:
+        return new wxTextCtrl(parent, id, text, at, size);
+    case ControlKind::ReadOnlyEdit:
+        return new wxTextCtrl(parent, id, text, at, size, wxTE_READONLY);
+    case ControlKind::HiddenEdit: {
+        auto* edit = new wxTextCtrl(parent, id, text, at, size, wxTE_READONLY);
+        edit->Hide();
+        return edit;
+    }
+    case ControlKind::Button:
+    case ControlKind::MultiLineButton:
+        return new wxButton(parent, id, text, at, size, wxBU_EXACTFIT);
+    case ControlKind::DefaultButton: {
+        auto* button = new wxButton(parent, id, text, at, size, wxBU_EXACTFIT);
+        button->SetDefault();
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new wxCheckBox(parent, id, text, at, size);
+    case ControlKind::Label:
+        return new wxStaticText(parent, id, text, at, size, wxST_NO_AUTORESIZE);
+    case ControlKind::SunkenLabel:
+        return new wxStaticText(parent, id, text, at, size,
+                                wxST_NO_AUTORESIZE | wxBORDER_SUNKEN);
+    case ControlKind::CentredSunkenLabel:
+        return new wxStaticText(parent, id, text, at, size,
+                                wxST_NO_AUTORESIZE | wxALIGN_CENTRE_HORIZONTAL |
+                                    wxBORDER_SUNKEN);
+    case ControlKind::Separator: {
+        auto* line = new wxStaticText(parent, id, wxString(), at, size, wxST_NO_AUTORESIZE);
+        line->SetBackgroundColour(wxColour(160, 160, 160));
+        return line;
+    }
+    case ControlKind::Pane:
+        return new wxTextCtrl(parent, id, text, at, size,
+                              wxTE_MULTILINE | wxTE_READONLY | wxTE_RICH2 | wxHSCROLL |
+                                  wxTE_DONTWRAP);
+    case ControlKind::TextPane:
+        return new wxTextCtrl(parent, id, text, at, size,
+                              wxTE_MULTILINE | wxTE_READONLY | wxTE_RICH2 | wxTE_WORDWRAP);
+    case ControlKind::ListView:
+    case ControlKind::Icon: {
+        wxWindow* window = factory ? factory(parent, spec) : nullptr;
+        if (window)
+            window->SetSize(rect);
+        return window;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace ovl::gui

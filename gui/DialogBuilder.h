@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/MainDialogLayout.h"
+
+#include <wx/dialog.h>
+
+#include <functional>
+#include <map>
+
+namespace ovl::gui {
+
+// Places the controls of a dialog template on a dialog, in tab order, each at its rectangle
+// converted from dialog units through the dialog's font.
+class DialogBuilder {
+public:
+    // Makes the controls the builder does not know how to make (the lists).
+    using Factory = std::function<wxWindow*(wxWindow* parent, const ui::ControlSpec& spec)>;
+
+    DialogBuilder(wxDialog* dialog, const ui::DialogTemplate& layout);
+
+    // The font that stands for the 8-point dialog font of the templates.
+    static wxFont DialogFont();
+    // The dialog base units of a window's font.
+    static ui::DialogBaseUnits BaseUnitsOf(const wxWindow* window);
+
+    // `textOf` gives each control its text (a catalogue text or the template's).
+    void Build(const std::function<std::string(const ui::ControlSpec&)>& textOf,
+               const Factory& factory = {});
+
+    wxWindow* Window(int id) const;
+    template <class T> T* Get(int id) const { return static_cast<T*>(Window(id)); }
+    wxRect PixelRect(const ui::Rect& dialogUnits) const;
+
+private:
+    wxWindow* Make(const ui::ControlSpec& spec, const wxString& text, const Factory& factory);
+
+    wxDialog* m_dialog;
+    const ui::DialogTemplate& m_layout;
+    ui::DialogBaseUnits m_base;
+    std::map<int, wxWindow*> m_windows;
+};
+
+} // namespace ovl::gui
