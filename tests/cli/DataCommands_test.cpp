@@ -65,17 +65,6 @@ std::string CountLabel(size_t count) {
     return std::to_string(count) + (count > 1 ? " produits trouvés." : " produit trouvé.");
 }
 
-// Replaces the start-up fixture's few rows by the demo generator's databases.
-void LoadDemoData(test::StartupDatabases& databases, Backend backend) {
-    auto central = databases.Central().Connect();
-    central->ExecuteDirect("DELETE FROM OVLSTATUS");
-    test::ExecuteScript(*central, test::DemoDataSql(backend, "central"));
-    auto local = databases.Local().Connect();
-    for (const char* table : {"Utilisateurs", "Langue_System", "Variables", "Categories"})
-        local->ExecuteDirect(std::string("DELETE FROM ") + table);
-    test::ExecuteScript(*local, test::DemoDataSql(backend, "local"));
-}
-
 // Every local row that an import or a clearing writes for one ingredient.
 std::string IngredientRows(db::Connection& local, int ingredientId) {
     const std::string id = std::to_string(ingredientId);
@@ -97,7 +86,7 @@ protected:
         CliTest::SetUp();
         if (IsSkipped())
             return;
-        LoadDemoData(*m_pDatabases, GetParam());
+        test::LoadDemoData(*m_pDatabases, GetParam());
         WriteSettings(kAcceptedTerms);
     }
 

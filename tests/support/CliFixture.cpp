@@ -63,6 +63,17 @@ const std::string& DemoDataSql(Backend backend, const std::string& target) {
     return sql;
 }
 
+// Replaces the start-up fixture's few rows by the demo generator's databases.
+void LoadDemoData(StartupDatabases& databases, Backend backend) {
+    auto central = databases.Central().Connect();
+    central->ExecuteDirect("DELETE FROM OVLSTATUS");
+    ExecuteScript(*central, DemoDataSql(backend, "central"));
+    auto local = databases.Local().Connect();
+    for (const char* table : {"Utilisateurs", "Langue_System", "Variables", "Categories"})
+        local->ExecuteDirect(std::string("DELETE FROM ") + table);
+    ExecuteScript(*local, DemoDataSql(backend, "local"));
+}
+
 void CliTest::SetUp() {
     m_pDatabases = std::make_unique<StartupDatabases>(GetParam());
     if (!m_pDatabases->SkipReason().empty())

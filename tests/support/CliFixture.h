@@ -27,6 +27,9 @@ void ExecuteScript(db::Connection& connection, const std::string& script);
 // made once per process.
 const std::string& DemoDataSql(Backend backend, const std::string& target);
 
+// Replaces the start-up fixture's few rows by the demo generator's databases.
+void LoadDemoData(StartupDatabases& databases, Backend backend);
+
 // Runs the program as a user would, with its own settings folder and lock folder.
 class CliTest : public testing::TestWithParam<Backend> {
 protected:
