@@ -153,7 +153,8 @@ void MainDialogView::BindEvents() {
 
     Bind(wxEVT_CHAR_HOOK, &MainDialogView::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, &MainDialogView::OnClose, this);
-    Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ShowWindowMenu(); });
+    // The window's own menu on a right-click in its free area; the controls keep theirs.
+    Bind(wxEVT_RIGHT_UP, [this](wxMouseEvent&) { ShowWindowMenu(); });
     Bind(wxEVT_INIT_DIALOG, [&logic](wxInitDialogEvent&) { logic.OnInitDialog(); });
 }
 

@@ -1,0 +1,242 @@
+// The real window under a display server, driven with simulated mouse and keys on the demo
+// databases.
+
+#include "app/AppActions.h"
+#include "app/Language.h"
+#include "gui/MainDialogView.h"
+#include "gui/WxMessageSink.h"
+#include "gui/WxText.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/TextConvert.h"
+#include "platform/RegistryFile.h"
+#include "tests/support/CliFixture.h"
+#include "tests/support/DatabaseTest.h"
+#include "ui/MainDialogLayout.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/init.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+
+namespace ovl {
+namespace {
+
+using test::Backend;
+namespace ids = ui::main_ids;
+
+constexpr int kChocolateIngredient = 8;
+
+// Lets the window handle its events until `done` holds, for at most five seconds.
+bool WaitFor(const std::function<bool()>& done) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+        wxYield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+void Pause(int milliseconds) {
+    WaitFor([until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds)] {
+        return std::chrono::steady_clock::now() > until;
+    });
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (wxTheClipboard->Open()) {
+        wxTextDataObject data;
+        if (wxTheClipboard->GetData(data))
+            text = gui::FromWx(data.GetText());
+        wxTheClipboard->Close();
+    }
+    return text;
+}
+
+// The pane as the terminal shows it: line feeds only, no final line end.
+std::string PaneAsPrinted(const wxTextCtrl* pane) {
+    std::string text = text::Cp1252ToUtf8(gui::FromWx(pane->GetValue()));
+    while (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
+class MainWindowTest : public test::CliTest {
+protected:
+    void SetUp() override {
+        CliTest::SetUp();
+        if (IsSkipped())
+            return;
+        test::LoadDemoData(*m_pDatabases, GetParam());
+        WriteSettings("[Config]\nConditions Accepted=1\nAccount Id=1\nProv. Selection Done=1\n");
+        setenv("OVLNUTRI_CENTRAL", m_strCentralConnect.c_str(), 1);
+        m_pSettings = std::make_unique<IniSettingsStore>(m_settingsPath);
+        m_pRegistry = std::make_unique<RegistryFile>(Folder() / "config" / "Varnel" / "Ovalane" /
+                                                     "registry.reg");
+        AppEnvironment env;
+        env.settings = m_pSettings.get();
+        env.registry = m_pRegistry.get();
+        env.messages = &m_messages;
+        // The command line run beside the window takes the usual lock.
+        env.lockFolder = Folder() / "window-lock";
+        std::filesystem::create_directories(env.lockFolder);
+        m_pApp = std::make_unique<CovlnutriimportApp>(env);
+        struct Accept : TermsGate {
+            bool AcceptTerms(int) override { return true; }
+        } accept;
+        ASSERT_EQ(m_pApp->Start({}, accept), CovlnutriimportApp::StartResult::Ready);
+        m_pActions = std::make_unique<AppActions>(*m_pApp);
+        m_pWindow = new gui::MainDialogView(nullptr, *m_pActions);
+        m_pWindow->Show();
+        m_pWindow->InitDialog();
+        wxYield();
+    }
+    void TearDown() override {
+        if (m_pWindow)
+            m_pWindow->Destroy();
+        wxYield();
+        m_pActions.reset();
+        if (m_pApp)
+            m_pApp->ShutDown();
+        unsetenv("OVLNUTRI_CENTRAL");
+        SetLanguage(0);
+    }
+
+    template <class T> T* Control(int id) { return static_cast<T*>(m_pWindow->Control(id)); }
+
+    void ClickAt(const wxPoint& screen) {
+        m_sim.MouseMove(screen);
+        wxYield();
+        m_sim.MouseClick();
+        wxYield();
+    }
+    void ClickOn(wxWindow* window) {
+        ClickAt(window->GetScreenRect().GetPosition() + wxPoint(8, window->GetSize().y / 2));
+    }
+    void TypeInto(int id, const char* text) {
+        wxWindow* field = m_pWindow->Control(id);
+        ClickOn(field);
+        // With no window manager a click does not always move the keyboard focus.
+        field->SetFocus();
+        wxYield();
+        m_sim.Text(text);
+        wxYield();
+    }
+    void ClickRow(wxListCtrl* list, long row) {
+        wxRect rect;
+        ASSERT_TRUE(list->GetItemRect(row, rect));
+        // The item rectangle is in the list's client coordinates.
+        ClickAt(list->ClientToScreen(rect.GetPosition() + wxPoint(20, rect.height / 2)));
+    }
+    // Saves what the screen shows of the window, for the README.
+    void Screenshot(const char* path) {
+        const wxRect r = m_pWindow->GetScreenRect();
+        const std::string command = "import -window root -crop " + std::to_string(r.width) +
+                                    "x" + std::to_string(r.height) + "+" + std::to_string(r.x) +
+                                    "+" + std::to_string(r.y) + " '" + path + "'";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    }
+
+    wxUIActionSimulator m_sim;
+    gui::WxMessageSink m_messages;
+    std::unique_ptr<IniSettingsStore> m_pSettings;
+    std::unique_ptr<RegistryFile> m_pRegistry;
+    std::unique_ptr<CovlnutriimportApp> m_pApp;
+    std::unique_ptr<AppActions> m_pActions;
+    gui::MainDialogView* m_pWindow = nullptr;
+};
+
+TEST_P(MainWindowTest, SearchShowImportAndQuit) {
+    auto* refList = Control<wxListCtrl>(ids::kRefList);
+    auto* localList = Control<wxListCtrl>(ids::kLocalList);
+    auto* refPane = Control<wxTextCtrl>(ids::kRefPane);
+    auto* mark = Control<wxStaticText>(ids::kMark);
+
+    // 1. A name typed: timer 1 runs the search once the typing pauses.
+    TypeInto(ids::kName, "chocolat noir");
+    ASSERT_TRUE(WaitFor([&] { return refList->GetItemCount() > 0; }))
+        << "typed: " << gui::FromWx(Control<wxTextCtrl>(ids::kName)->GetValue());
+    EXPECT_EQ(gui::FromWx(Control<wxStaticText>(ids::kRefCount)->GetLabelText()),
+              std::to_string(refList->GetItemCount()) + " produits trouv\xE9s.");
+
+    // 2. A click on a product: its detail in the left pane, its name on the clipboard.
+    ClickRow(refList, 0);
+    ASSERT_TRUE(WaitFor([&] { return !refPane->GetValue().empty(); }));
+    const std::int32_t productId = m_pWindow->Logic().RefItemData(0);
+    EXPECT_EQ(ClipboardText(), gui::FromWx(refList->GetItemText(0, 1)));
+    const test::RunResult printed = Run("product " + std::to_string(productId));
+    ASSERT_EQ(printed.exitCode, 0) << printed.err;
+    std::string expected = printed.out;
+    while (!expected.empty() && expected.back() == '\n')
+        expected.pop_back();
+    EXPECT_EQ(PaneAsPrinted(refPane), expected);
+
+    // 3. The local list filtered, an ingredient clicked, "Importer": the panes are equal.
+    TypeInto(ids::kLocalFilter, "choc");
+    ASSERT_TRUE(WaitFor([&] { return localList->GetItemCount() > 0; }));
+    long ingredientRow = -1;
+    for (long row = 0; row < localList->GetItemCount(); ++row)
+        if (m_pWindow->Logic().LocalItemData(static_cast<int>(row)) == kChocolateIngredient)
+            ingredientRow = row;
+    ASSERT_GE(ingredientRow, 0);
+    ClickRow(localList, ingredientRow);
+    ASSERT_TRUE(WaitFor([&] { return mark->GetLabelText() == "<>"; }))
+        << gui::FromWx(mark->GetLabelText());
+    ClickOn(m_pWindow->Control(ids::kImport));
+    ASSERT_TRUE(WaitFor([&] { return mark->GetLabelText() == "="; }))
+        << gui::FromWx(mark->GetLabelText());
+    if (const char* path = std::getenv("OVL_SCREENSHOT")) {
+        Pause(300);
+        Screenshot(path);
+    }
+
+    // 4. Escape asks whether to quit; No keeps the window.
+    wxTEST_DIALOG(
+        {
+            m_sim.Char(WXK_ESCAPE);
+            wxYield();
+        },
+        wxExpectModal<wxMessageDialog>(wxID_NO).Describe("the quit question"));
+    EXPECT_TRUE(m_pWindow->IsShown());
+    EXPECT_EQ(mark->GetLabelText(), "=");
+}
+
+INSTANTIATE_TEST_SUITE_P(Demo, MainWindowTest, testing::Values(Backend::Sqlite),
+                         test::BackendParamName);
+
+// A failed toolkit assertion would open a box that blocks a run without a user.
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg) {
+    ADD_FAILURE() << "wx assertion " << cond << " failed in " << func << " (" << file << ":"
+                  << line << "): " << msg;
+}
+
+} // namespace
+} // namespace ovl
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+        std::fprintf(stderr, "cannot start the toolkit (is there a display?)\n");
+        return 1;
+    }
+    wxSetAssertHandler(ovl::FailOnAssert);
+    const int result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}
