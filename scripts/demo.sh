@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, creates the demo databases and runs the program's main job
-# on them: an embedded SQLite central database and an SQLite local Ovalane database.
+# on them (the window when a display is there, else a walkthrough of the commands): an embedded SQLite central database and an SQLite local Ovalane database.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
@@ -18,6 +18,12 @@ export XDG_CONFIG_HOME="$build/demo/config" XDG_RUNTIME_DIR="$build/demo"
 settings="$XDG_CONFIG_HOME/Brodaine/Ovl VNS database Importer/ovlnutriimport.ini"
 mkdir -p "$(dirname "$settings")"
 printf '[Config]\nAccount Id=1\n' >"$settings"
+
+# With a display, the main job is the window; OVL_DEMO_WALKTHROUGH=1 asks for the commands.
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${OVL_DEMO_WALKTHROUGH:-}" ]; then
+    printf '\n== Opening the window on the demo databases (terms of use first)\n' >&2
+    exec "$build/cli/ovlnutriimport"
+fi
 
 # Shows the command as it would be typed (quoting what the shell would otherwise expand),
 # then runs it.
