@@ -10,7 +10,7 @@ products=${1:-1000000}
 bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOVL_BUILD_BENCH=ON \
     -DOVL_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target product_bench import_bench ovl-demodata
+cmake --build "$build" -j"$(nproc)" --target product_bench import_bench window_bench ovl-demodata
 
 server="$build/benchdb"
 bash "$root/scripts/testdb.sh" start "$server"
@@ -41,3 +41,13 @@ echo "machine: $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GiB, $(grep 
 "$build/bench/import_bench" \
     "DRIVER={MySQL ODBC 8.0 ANSI Driver};SERVER=127.0.0.1;PORT=$port;UID=ovltest;PWD=ovltest;DATABASE=ovlbench;" \
     "DRIVER={SQLite3};Database=$local_db;"
+
+# The window on the same central database and the demo local one behind the "OVL" name.
+bash "$root/scripts/load-demo.sh" "$build" >/dev/null
+config="$build/bench-config"
+mkdir -p "$config/Brodaine/Ovl VNS database Importer"
+printf '[Config]\nConditions Accepted=1\nAccount Id=1\nProv. Selection Done=1\n' \
+    >"$config/Brodaine/Ovl VNS database Importer/ovlnutriimport.ini"
+OVLNUTRI_CENTRAL="DRIVER={MySQL ODBC 8.0 ANSI Driver};SERVER=127.0.0.1;PORT=$port;UID=ovltest;PWD=ovltest;DATABASE=ovlbench;" \
+    XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$build" \
+    "$root/scripts/with-display.sh" "$build/bench/window_bench"
