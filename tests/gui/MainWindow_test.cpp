@@ -37,9 +37,9 @@ namespace ids = ui::main_ids;
 
 constexpr int kChocolateIngredient = 8;
 
-// Lets the window handle its events until `done` holds, for at most five seconds.
+// Lets the window handle its events until `done` holds, for at most twenty seconds.
 bool WaitFor(const std::function<bool()>& done) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (!done()) {
         if (std::chrono::steady_clock::now() > until)
             return false;
