@@ -8,6 +8,7 @@
 #include "central/OvlNutriProdInglistsSet.h"
 #include "local/CategIngAllergSet.h"
 #include "local/CategIngreSet.h"
+#include "local/CategoriesSet.h"
 #include "local/IngredientsSet.h"
 #include "local/MSpecifIngSet.h"
 
@@ -19,8 +20,6 @@ namespace ovl {
 
 namespace {
 
-constexpr std::int32_t kAllergenFreeClass = 36;
-constexpr std::int32_t kAllergenFreeParent = 26;
 constexpr std::int32_t kSubstituteGroup = 27;
 constexpr int kMaskBits = 64;
 
