@@ -42,9 +42,7 @@ public:
     }
 
     bool ValuesNotRequired() const override { return (Options() & kOptionValuesNotRequired) != 0; }
-    bool ShowsAutomaticValue() const override {
-        return (Options() & kOptionAutomaticValue26) != 0;
-    }
+    bool ShowsAutomaticValue() const override { return (Options() & kOptionAutomaticValue26) != 0; }
 
     DataDateReading ReadDataDate() override {
         DataDateReading date{m_caches.LibCache().GetLabel(nutrient::kDataDate), {}};

@@ -52,9 +52,9 @@ void ValuesTextWriter::AppendPair(const std::string& label, const std::string& v
 }
 
 void ValuesTextWriter::AppendValueLine(const std::string& label, const NutrientValue& value) {
-    Append(FormatValueLine(label, value.m_dValue, value.m_nFlags, value.m_strUnit,
-                           m_nLanguageIndex) +
-           kLineEnd);
+    Append(
+        FormatValueLine(label, value.m_dValue, value.m_nFlags, value.m_strUnit, m_nLanguageIndex) +
+        kLineEnd);
 }
 
 void ValuesTextWriter::AppendDataDate(const DataDateReading& date) {

@@ -5,8 +5,8 @@
 #include "import/IngredientClasses.h"
 #include "local/CategoriesSet.h"
 #include "local/IngredientsSet.h"
-#include "local/NutrientIds.h"
 #include "local/NutriIngredSet.h"
+#include "local/NutrientIds.h"
 #include "platform/DbException.h"
 
 #include <string>

@@ -7,8 +7,8 @@
 
 namespace ovl {
 
-// Adds the class to the ingredient under the status parent class unless it is there; a database error
-// while adding is ignored.
+// Adds the class to the ingredient under the status parent class unless it is there; a database
+// error while adding is ignored.
 void EnsureIngredientClass(db::Connection& local, std::int32_t ingredientId, std::int32_t classId);
 
 // Removes the class from the ingredient; a database error is ignored.

@@ -114,8 +114,8 @@ public:
             prepacked.m_strIngredients = DecodedDbText(list.Value());
         if (HasLabel(ingredient, ingredient.m_PREEM_COMPOS) &&
             !ingredient.IsFieldNull(ingredient.m_PREEM_COMPCT))
-            prepacked.m_composition = CompositionReading{
-                labels.GetLabel(ingredient.m_PREEM_COMPOS), CompositionPercent(ingredient)};
+            prepacked.m_composition = CompositionReading{labels.GetLabel(ingredient.m_PREEM_COMPOS),
+                                                         CompositionPercent(ingredient)};
         if (HasLabel(ingredient, ingredient.m_PREEM_CATADDITIF))
             prepacked.m_strAdditiveCategory = labels.GetLabel(ingredient.m_PREEM_CATADDITIF);
         if (HasText(ingredient, ingredient.m_PREEM_CODEADDITIF))

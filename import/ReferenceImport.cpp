@@ -56,7 +56,8 @@ private:
 IngredientValues ReferenceImport::Run() {
     ClearImportedValues(m_context, m_nIngredientId);
     OpenRecordSets();
-    const std::int32_t options = m_product.IsFieldNull(m_product.m_OPTIONS) ? 0 : m_product.m_OPTIONS;
+    const std::int32_t options =
+        m_product.IsFieldNull(m_product.m_OPTIONS) ? 0 : m_product.m_OPTIONS;
 
     WriteDateValue(kImportDate, db::DateTime::Now());
     if (!m_product.IsFieldNull(m_product.m_DATEMAJ))
