@@ -136,7 +136,7 @@ void ReferenceImport::CopyNutrientValueIgnoringErrors(std::int32_t localId) {
     try {
         CopyNutrientValue(localId);
     } catch (const db::DbException&) {
-        // Value 26 is optional: an ingredient that cannot take it keeps the rest.
+        // The automatic value is optional: an ingredient that cannot take it keeps the rest.
     }
 }
 
