@@ -8,50 +8,31 @@ namespace ovl {
 
 namespace {
 
-DBFieldKind KindOf(SQLSMALLINT sqlType) {
-    switch (sqlType) {
-    case SQL_INTEGER:
+DBFieldKind KindOf(db::ColumnType type) {
+    switch (type) {
+    case db::ColumnType::Integer:
         return DBFieldKind::Long;
-    case SQL_SMALLINT:
+    case db::ColumnType::SmallInt:
         return DBFieldKind::Short;
-    case SQL_REAL:
+    case db::ColumnType::Real:
         return DBFieldKind::Single;
-    case SQL_FLOAT:
-    case SQL_DOUBLE:
+    case db::ColumnType::Double:
         return DBFieldKind::Double;
-    // ODBC 3 drivers report the TYPE_ codes for the same types.
-    case SQL_DATE:
-    case SQL_TIME:
-    case SQL_TIMESTAMP:
-    case SQL_TYPE_DATE:
-    case SQL_TYPE_TIME:
-    case SQL_TYPE_TIMESTAMP:
+    case db::ColumnType::DateTime:
         return DBFieldKind::Date;
-    case SQL_BIT:
+    case db::ColumnType::Bit:
         return DBFieldKind::Boolean;
-    case SQL_TINYINT:
+    case db::ColumnType::TinyInt:
         return DBFieldKind::Byte;
-    case SQL_LONGVARCHAR:
-    case SQL_BINARY:
-    case SQL_VARBINARY:
-    case SQL_LONGVARBINARY:
+    case db::ColumnType::LongData:
         return DBFieldKind::ByteBlock;
-    case SQL_CHAR:
-    case SQL_NUMERIC:
-    case SQL_DECIMAL:
-    case SQL_VARCHAR:
-    case SQL_BIGINT:
-    case SQL_WVARCHAR:
+    case db::ColumnType::Character:
+    case db::ColumnType::Numeric:
         return DBFieldKind::Text;
-    default:
-        return DBFieldKind::None; // 0, WCHAR, WLONGVARCHAR, GUID, intervals...
+    case db::ColumnType::Other:
+        break;
     }
-}
-
-// Only character columns have a length in characters; the precision of NUMERIC, DECIMAL and
-// BIGINT counts digits, not the sign and decimal point of their text, so those are read whole.
-bool IsCharacterType(SQLSMALLINT sqlType) {
-    return sqlType == SQL_CHAR || sqlType == SQL_VARCHAR || sqlType == SQL_WVARCHAR;
+    return DBFieldKind::None;
 }
 
 // Column names are ASCII identifiers; other bytes stay as they are.
@@ -140,9 +121,11 @@ void CODBCRecordset::RebindColumns() {
 
 void CODBCRecordset::BindColumn(int index, const db::ColumnInfo& info) {
     CDBField& field = m_fields[static_cast<size_t>(index)];
-    field.SetKind(KindOf(info.sqlType));
+    field.SetKind(KindOf(info.type));
     field.SetNull(false);
-    if (field.GetKind() == DBFieldKind::Text && IsCharacterType(info.sqlType))
+    // Only character columns have a length in characters; the precision of exact numbers
+    // counts digits, not the sign and decimal point of their text, so those are read whole.
+    if (info.type == db::ColumnType::Character)
         m_textLimits[static_cast<size_t>(index)] = info.size;
     std::string name = FreeName(ToUpper(info.name));
     m_mapNames.emplace(name, index);

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "local/ValueFlags.h"
 #include "platform/Recordset.h"
 
 namespace ovl {
 
 // Nutrient contents of the products, one row per product (ID) and central nutrient (NUTID).
-// OPTION_MSK: 0x01 less than, 0x02 traces, 0x08 TENEUR is an automation date, sign bit undefined.
+// OPTION_MSK holds the value flags of ValueFlags.h.
 class COvlNutriCompSet : public db::Recordset {
 public:
     explicit COvlNutriCompSet(db::Connection* db);

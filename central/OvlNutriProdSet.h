@@ -18,6 +18,11 @@ struct AllergenMasks {
 // first. Shorter values count as padded with zero bytes; bytes after the eighth are ignored.
 std::uint64_t AllergenMaskFromBytes(const db::Bytes& bytes);
 
+// Flags of a product's OPTIONS.
+constexpr std::int32_t kOptionValuesNotRequired = 0x02;
+constexpr std::int32_t kOptionAutomaticValue26 = 0x10; // show and import nutrient 26
+constexpr std::int32_t kOptionOption20 = 0x20;         // mirrored by a status class only
+
 // OVLNUTRIPROD joined to its companion table of one language (name and ingredient list).
 // The join is a left join: a product without a companion row reads with NAME and INGLIST NULL.
 // Light mode binds the eight columns the product cache needs; full mode all nineteen.

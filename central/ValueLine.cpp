@@ -46,6 +46,10 @@ const char* LanguageSeparator(int languageIndex) {
     return LanguageOffsetOf(languageIndex) == 0 ? " " : "";
 }
 
+std::string FormatDateLine(const std::string& label, const db::DateTime& date, int languageIndex) {
+    return label + LanguageSeparator(languageIndex) + ": " + FormatDate(date);
+}
+
 std::string FormatValueLine(const std::string& label, double value, std::int32_t flags,
                             const std::string& unit, int languageIndex) {
     std::string line = label + LanguageSeparator(languageIndex) + ": ";
@@ -54,9 +58,9 @@ std::string FormatValueLine(const std::string& label, double value, std::int32_t
         // as a made-up day.
         if (!IsShowableDate(value))
             return line + kNotDefined;
-        return line + FormatDate(db::DateTime::FromAutomationDate(value));
+        return FormatDateLine(label, db::DateTime::FromAutomationDate(value), languageIndex);
     }
-    if (flags < 0)
+    if (flags & kValueNotDefined)
         return line + kNotDefined;
     if (flags & kValueTraces)
         return line + kTraces;

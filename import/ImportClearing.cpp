@@ -3,8 +3,10 @@
 #include "central/AlrgCache.h"
 #include "central/LibCache.h"
 #include "import/IngredientClasses.h"
+#include "local/CategoriesSet.h"
 #include "local/IngredientsSet.h"
 #include "local/NutriIngredSet.h"
+#include "local/NutrientIds.h"
 #include "platform/DbException.h"
 
 #include <string>
@@ -13,14 +15,10 @@ namespace ovl {
 
 namespace {
 
-// Values below this id and from it upwards are scanned in two passes.
-constexpr std::int32_t kSecondValueRange = 500;
-// The computed value that goes whatever its label says.
-constexpr std::int32_t kComputedNutrient = 17;
+// Values below the third block and from it upwards are scanned in two passes.
+constexpr std::int32_t kSecondValueRange = nutrient::kThirdBlock.front();
 // Highest label category an import writes.
 constexpr int kLastClearableCategory = 5;
-// Parent of the "free of allergens" class.
-constexpr std::int32_t kAllergenFreeParent = 26;
 // The allergen groups whose local classes are the parents of allergen and trace classes.
 constexpr std::int32_t kAllergenGroups[] = {30, 29, 27};
 
@@ -89,7 +87,7 @@ void ClearImportedValues(ImportContext& context, std::int32_t ingredientId) {
     DeleteClearableValues(context, "[ING_ID]=" + Id(ingredientId) +
                                        " AND [NUTRI_ID]>=" + Id(kSecondValueRange));
     context.local.ExecuteDirect("DELETE FROM [NutriIngred] WHERE [ING_ID]=" + Id(ingredientId) +
-                                " AND [NUTRI_ID]=" + Id(kComputedNutrient));
+                                " AND [NUTRI_ID]=" + Id(nutrient::kWeightedSumCopy));
 }
 
 bool IsClearableNutrient(ImportContext& context, std::int32_t localNutrientId) {

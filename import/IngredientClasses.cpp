@@ -15,12 +15,7 @@ void EnsureIngredientClass(db::Connection& local, std::int32_t ingredientId, std
     if (!classes.IsEOF())
         return;
     try {
-        classes.AddNew();
-        classes.m_INGR_ID = ingredientId;
-        classes.m_CLASS_ID = classId;
-        classes.m_CLASSPARENT = kStatusParentClass;
-        classes.m_MASQUE = 0;
-        classes.Update();
+        classes.AddMembership(ingredientId, classId, kStatusParentClass);
     } catch (const db::DbException&) {
         // A class that cannot be added leaves the import to go on without it.
     }

@@ -8,6 +8,7 @@
 #include "central/OvlNutriProdInglistsSet.h"
 #include "local/CategIngAllergSet.h"
 #include "local/CategIngreSet.h"
+#include "local/CategoriesSet.h"
 #include "local/IngredientsSet.h"
 #include "local/MSpecifIngSet.h"
 
@@ -19,8 +20,6 @@ namespace ovl {
 
 namespace {
 
-constexpr std::int32_t kAllergenFreeClass = 36;
-constexpr std::int32_t kAllergenFreeParent = 26;
 constexpr std::int32_t kSubstituteGroup = 27;
 constexpr int kMaskBits = 64;
 
@@ -36,16 +35,6 @@ std::string Id(std::int32_t id) {
 
 bool HasBit(std::uint64_t mask, std::int32_t bit) {
     return bit >= 0 && bit < kMaskBits && (mask & (std::uint64_t{1} << bit)) != 0;
-}
-
-void AppendClass(CCategIngSetBase& classes, std::int32_t ingredientId, std::int32_t classId,
-                 std::int32_t parentClass) {
-    classes.AddNew();
-    classes.m_INGR_ID = ingredientId;
-    classes.m_CLASS_ID = classId;
-    classes.m_CLASSPARENT = parentClass;
-    classes.m_MASQUE = 0;
-    classes.Update();
 }
 
 // Writes the classes of one mask into one table. A member of group 27 without a local class
@@ -64,12 +53,12 @@ public:
         if (!HasBit(m_nMask, allergen.m_nID))
             return;
         if (allergen.m_nIDOVL != -1) {
-            AppendClass(m_classes, m_nIngredientId, allergen.m_nIDOVL, allergen.m_nPARENTOVL);
+            m_classes.AddMembership(m_nIngredientId, allergen.m_nIDOVL, allergen.m_nPARENTOVL);
         } else if (allergen.m_nGROUPE == kSubstituteGroup && !m_bSubstituteWritten) {
             m_bSubstituteWritten = true;
             const ALRGCACHE* group = m_allergens.FindRecord(kSubstituteGroup);
             if (group != nullptr && group->m_nIDOVL != -1)
-                AppendClass(m_classes, m_nIngredientId, group->m_nIDOVL, group->m_nPARENTOVL);
+                m_classes.AddMembership(m_nIngredientId, group->m_nIDOVL, group->m_nPARENTOVL);
         }
     }
 
@@ -196,7 +185,7 @@ void ImportAllergens(ImportContext& context, std::int32_t ingredientId,
 
     if (HasBit(contains, 0)) {
         // Declared free of allergens: that class alone, whatever else the masks hold.
-        AppendClass(traceClasses, ingredientId, kAllergenFreeClass, kAllergenFreeParent);
+        traceClasses.AddMembership(ingredientId, kAllergenFreeClass, kAllergenFreeParent);
     } else {
         MaskWriter containsWriter(allergens, allergenClasses, ingredientId, contains);
         MaskWriter tracesWriter(allergens, traceClasses, ingredientId, traces);

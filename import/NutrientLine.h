@@ -1,5 +1,6 @@
 #pragma once
 
+#include "central/ValuesTextFacts.h"
 #include "import/ImportContext.h"
 #include "local/NutriIngredSet.h"
 #include "local/NutriLibellesSet.h"
@@ -13,11 +14,11 @@ namespace ovl {
 // opened forward-only.
 void RunWithFilter(db::Recordset& recordset, std::string filter);
 
-// Appends the values-text line of one local nutrient of an ingredient: "VNS non exigées"
-// when values are not required, the stored value, "Automatique" for a missing nutrient 26,
-// or the missing marker ("0--" when `markMissing`, else "---"). Re-runs both record sets.
-void AppendNutrientLine(const ImportContext& context, CNutriLibellesSet& labels, std::string& text,
-                        CNutriIngredSet& values, std::int32_t nutrientId, std::int32_t ingredientId,
-                        bool valuesNotRequired, bool markMissing);
+// What the local tables hold for one nutrient line of an ingredient: the label of the label
+// cache, else the stored one, and the stored value with the stored unit. Re-runs both
+// record sets.
+NutrientReading ReadNutrientLine(const ImportContext& context, CNutriLibellesSet& labels,
+                                 CNutriIngredSet& values, std::int32_t nutrientId,
+                                 std::int32_t ingredientId);
 
 } // namespace ovl

@@ -8,6 +8,9 @@
 #include "import/IngredientClasses.h"
 #include "import/LabellingImport.h"
 #include "import/LocalTransaction.h"
+#include "local/CategoriesSet.h"
+#include "local/NutrientIds.h"
+#include "local/ValueFlags.h"
 #include "platform/DbException.h"
 
 #include <stdexcept>
@@ -17,18 +20,8 @@ namespace ovl {
 
 namespace {
 
-// Local nutrient ids, copied in this order.
-constexpr std::int32_t kFirstBlock[] = {6, 7, 10, 11, 4, 5, 3, 8, 14, 9};
-constexpr std::int32_t kSecondBlock[] = {25, 13, 0, 1, 24, 2, 23};
-constexpr std::int32_t kThirdBlock[] = {500, 501, 502, 503, 504, 505, 600, 601, 602, 603, 604};
-constexpr std::int32_t kImportDate = 21;
-constexpr std::int32_t kDataDate = 18;
-constexpr std::int32_t kNutrient26 = 26;
-constexpr std::int32_t kComputedNegative = 15;
-constexpr std::int32_t kComputedPositive = 17;
-constexpr std::int32_t kLastValue = 22;
-constexpr std::int32_t kDateFlag = 0x08;
-constexpr std::int32_t kComputedFlag = 0x20000000;
+using namespace nutrient;
+
 // Category-4 contents are written and summed only for local ids from here on.
 constexpr std::int32_t kFirstWeightedLocalId = 1000;
 
@@ -63,21 +56,22 @@ private:
 IngredientValues ReferenceImport::Run() {
     ClearImportedValues(m_context, m_nIngredientId);
     OpenRecordSets();
-    const std::int32_t options = m_product.IsFieldNull(m_product.m_OPTIONS) ? 0 : m_product.m_OPTIONS;
+    const std::int32_t options =
+        m_product.IsFieldNull(m_product.m_OPTIONS) ? 0 : m_product.m_OPTIONS;
 
     WriteDateValue(kImportDate, db::DateTime::Now());
     if (!m_product.IsFieldNull(m_product.m_DATEMAJ))
         WriteDateValue(kDataDate, m_product.m_DATEMAJ);
-    if (options & 0x02) {
+    if (options & kOptionValuesNotRequired) {
         EnsureIngredientClass(m_context.local, m_nIngredientId, kClassValuesNotRequired);
     } else {
         for (std::int32_t id : kFirstBlock)
             CopyNutrientValue(id);
-        CopyNutrientValueIgnoringErrors(kNutrient26);
+        CopyNutrientValueIgnoringErrors(kAutomaticValue);
         RemoveIngredientClass(m_context.local, m_nIngredientId, kClassValuesNotRequired);
     }
     ImportStatusClasses(options);
-    if (!(options & 0x02))
+    if (!(options & kOptionValuesNotRequired))
         for (std::int32_t id : kSecondBlock)
             CopyNutrientValue(id);
 
@@ -119,7 +113,7 @@ void ReferenceImport::WriteValue(std::int32_t localId, double value, std::int32_
 }
 
 void ReferenceImport::WriteDateValue(std::int32_t localId, const db::DateTime& time) {
-    WriteValue(localId, time.ToAutomationDate(), kDateFlag);
+    WriteValue(localId, time.ToAutomationDate(), kValueIsDate);
 }
 
 bool ReferenceImport::SelectContents(const std::string& condition) {
@@ -142,16 +136,16 @@ void ReferenceImport::CopyNutrientValueIgnoringErrors(std::int32_t localId) {
     try {
         CopyNutrientValue(localId);
     } catch (const db::DbException&) {
-        // Value 26 is optional: an ingredient that cannot take it keeps the rest.
+        // The automatic value is optional: an ingredient that cannot take it keeps the rest.
     }
 }
 
 void ReferenceImport::ImportStatusClasses(std::int32_t options) {
-    if (options & 0x10)
+    if (options & kOptionAutomaticValue26)
         EnsureIngredientClass(m_context.local, m_nIngredientId, kClassAutomaticValue26);
     else
         RemoveIngredientClass(m_context.local, m_nIngredientId, kClassAutomaticValue26);
-    if (options & 0x20)
+    if (options & kOptionOption20)
         EnsureIngredientClass(m_context.local, m_nIngredientId, kClassOption20);
     else
         RemoveIngredientClass(m_context.local, m_nIngredientId, kClassOption20);
@@ -174,16 +168,16 @@ void ReferenceImport::ImportComputedGroup() {
             found = true;
         }
     }
-    const LIBCACHE* negative = labels.FindRecord(kComputedNegative);
+    const LIBCACHE* weightedSum = labels.FindRecord(kWeightedSum);
     double value = 0;
-    if (negative && SelectContents(" ([NUTID]=" + std::to_string(negative->m_nID) + ")"))
+    if (weightedSum && SelectContents(" ([NUTID]=" + std::to_string(weightedSum->m_nID) + ")"))
         value = m_contents.m_TENEUR;
     else if (found)
         value = sum / 100;
     else
         return;
-    WriteValue(kComputedNegative, -value, kComputedFlag);
-    WriteValue(kComputedPositive, value, 0);
+    WriteValue(kWeightedSum, -value, kValueComputed);
+    WriteValue(kWeightedSumCopy, value, 0);
 }
 
 } // namespace

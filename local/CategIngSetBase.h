@@ -2,6 +2,8 @@
 
 #include "platform/Recordset.h"
 
+#include <cstdint>
+
 namespace ovl {
 
 // The columns shared by the two class-membership tables of an ingredient, CategIngre and
@@ -13,6 +15,9 @@ public:
     db::LongField m_CLASS_ID;
     db::LongField m_CLASSPARENT;
     db::LongField m_MASQUE;
+
+    // Adds the row of one class of the ingredient, with MASQUE 0; the set must be open.
+    void AddMembership(std::int32_t ingredientId, std::int32_t classId, std::int32_t parentClass);
 
 protected:
     explicit CCategIngSetBase(db::Connection* connection);

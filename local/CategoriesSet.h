@@ -2,7 +2,19 @@
 
 #include "platform/Recordset.h"
 
+#include <cstdint>
+
 namespace ovl {
+
+// The classes of the tree that the program addresses by number.
+// Status classes an import sets, under their common parent.
+constexpr std::int32_t kStatusParentClass = 4001;
+constexpr std::int32_t kClassValuesNotRequired = 4007; // nutrition declaration not required
+constexpr std::int32_t kClassAutomaticValue26 = 4010;  // mirrors product option 0x10
+constexpr std::int32_t kClassOption20 = 4011;          // mirrors product option 0x20
+// "Free of allergens" and its parent, beside the classes of the allergen groups.
+constexpr std::int32_t kAllergenFreeParent = 26;
+constexpr std::int32_t kAllergenFreeClass = 36;
 
 // The class tree (table Categories); class 4007, child of 4001, is the reserved class of
 // ingredients whose nutrition declaration is not required.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "local/ValueFlags.h"
 #include "platform/Recordset.h"
 
 #include <string>
@@ -7,9 +8,9 @@
 namespace ovl {
 
 // The nutrient values of the ingredients (table NutriIngred), one row per ingredient and
-// nutrient label. The one local record class whose default connection is used: built
-// without a connection, opening it creates the local connection from `strDefaultConnect`
-// (see LocalConnectString), which the record set then owns.
+// nutrient label; OPTION_MSK holds the flags of ValueFlags.h. The one local record class
+// whose default connection is used: built without a connection, opening it creates the local
+// connection from `strDefaultConnect` (see LocalConnectString), which the record set then owns.
 class CNutriIngredSet : public db::Recordset {
 public:
     explicit CNutriIngredSet(db::Connection* connection, std::string strDefaultConnect = {});

@@ -2,6 +2,7 @@
 
 #include "local/CategoriesSet.h"
 #include "local/NutriLibellesSet.h"
+#include "local/NutrientIds.h"
 
 #include <string>
 
@@ -21,7 +22,7 @@ constexpr const char* kNoDeclarationName = "D\xE9"
 
 void AddLastUpdateLabel(CNutriLibellesSet& rs) {
     rs.AddNew();
-    rs.m_ID = kLastUpdateNutrientId;
+    rs.m_ID = nutrient::kDataDate;
     rs.m_LIBELLE_1 = "Derni\xE8re mise \xE0 jour";
     rs.m_LIBELLE_2 = "Last update";
     rs.m_LIBELLE_3 = "Letzte Aktualisierung";
@@ -30,13 +31,13 @@ void AddLastUpdateLabel(CNutriLibellesSet& rs) {
     rs.m_LIB_CIQUAL = "OVL Mise \xE0 jour";
     rs.m_TYPEMSK = kDateValueTypeMask;
     rs.m_NBDIGIT = -1;
-    rs.m_NUMORDRE = kLastUpdateNutrientId;
+    rs.m_NUMORDRE = nutrient::kDataDate;
     rs.Update();
 }
 
 void EnsureLastUpdateLabel(db::Connection& local) {
     CNutriLibellesSet rs(&local);
-    rs.m_strFilter = "[ID]=" + std::to_string(kLastUpdateNutrientId);
+    rs.m_strFilter = "[ID]=" + std::to_string(nutrient::kDataDate);
     rs.Open();
     if (rs.IsEOF())
         AddLastUpdateLabel(rs);
@@ -46,10 +47,10 @@ void EnsureLastUpdateLabel(db::Connection& local) {
 void AddNoDeclarationClass(CCategoriesSet& rs) {
     const std::string otherLanguages = std::string("FR:") + kNoDeclarationName;
     rs.AddNew();
-    rs.m_CLASS_ID = kNoDeclarationClassId;
+    rs.m_CLASS_ID = kClassValuesNotRequired;
     rs.m_TYPE = kNoDeclarationClassType;
     rs.m_MASQUE = 0;
-    rs.m_PERE_ID = kStatusParentClassId;
+    rs.m_PERE_ID = kStatusParentClass;
     rs.m_NAME_1 = kNoDeclarationName;
     rs.m_NAME_2 = otherLanguages;
     rs.m_NAME_3 = otherLanguages;
@@ -65,7 +66,7 @@ void AddNoDeclarationClass(CCategoriesSet& rs) {
 // A database without the parent class has nothing to mark; failing here would only leave
 // class 4007 behind and make the next start behave differently from this one.
 void MarkParentHasChildren(CCategoriesSet& rs) {
-    rs.m_strFilter = "[CLASS_ID]=" + std::to_string(kStatusParentClassId);
+    rs.m_strFilter = "[CLASS_ID]=" + std::to_string(kStatusParentClass);
     rs.Requery();
     if (rs.IsEOF())
         return;
@@ -76,7 +77,7 @@ void MarkParentHasChildren(CCategoriesSet& rs) {
 
 void EnsureNoDeclarationClass(db::Connection& local) {
     CCategoriesSet rs(&local);
-    rs.m_strFilter = "[CLASS_ID]=" + std::to_string(kNoDeclarationClassId);
+    rs.m_strFilter = "[CLASS_ID]=" + std::to_string(kClassValuesNotRequired);
     rs.Open();
     if (rs.IsEOF()) {
         AddNoDeclarationClass(rs);

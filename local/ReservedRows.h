@@ -4,12 +4,6 @@
 
 namespace ovl {
 
-// The nutrient label "last update" that imports write the date into.
-constexpr int kLastUpdateNutrientId = 18;
-// The class "nutrition declaration not required" and its parent, the status classes.
-constexpr int kNoDeclarationClassId = 4007;
-constexpr int kStatusParentClassId = 4001;
-
 // Creates the rows of the local database that the import relies on when they are missing:
 // nutrient label 18 and class 4007; adding class 4007 marks its parent 4001 as having
 // children. Rows that exist are left as they are. Database errors propagate.

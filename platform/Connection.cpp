@@ -1,8 +1,11 @@
 #include "platform/Connection.h"
 
 #include "platform/FailureHook.h"
-#include "platform/OdbcError.h"
 #include "platform/Statement.h"
+#include "platform/odbc/OdbcError.h"
+#include "platform/odbc/OdbcTypes.h"
+
+#include <sqlext.h>
 
 #include <algorithm>
 #include <cctype>
@@ -104,7 +107,7 @@ void Connection::ReadDriverInfo() {
 }
 
 void Connection::Close() {
-    if (m_hDbc == SQL_NULL_HDBC)
+    if (m_hDbc == nullptr)
         return;
     if (m_bInTransaction) {
         SQLEndTran(SQL_HANDLE_DBC, m_hDbc, SQL_ROLLBACK);
@@ -112,7 +115,7 @@ void Connection::Close() {
     }
     SQLDisconnect(m_hDbc);
     SQLFreeHandle(SQL_HANDLE_DBC, m_hDbc);
-    m_hDbc = SQL_NULL_HDBC;
+    m_hDbc = nullptr;
 }
 
 void Connection::ExecuteDirect(const std::string& sql) {
@@ -185,7 +188,8 @@ void Connection::BeginTransaction() {
     m_bInTransaction = true;
 }
 
-void Connection::EndTransaction(SQLSMALLINT completion) {
+void Connection::EndTransaction(bool commit) {
+    const SQLSMALLINT completion = commit ? SQL_COMMIT : SQL_ROLLBACK;
     if (!m_bInTransaction)
         throw DbException("No transaction is running on this connection");
     m_bInTransaction = false;
@@ -200,11 +204,11 @@ void Connection::EndTransaction(SQLSMALLINT completion) {
 }
 
 void Connection::Commit() {
-    EndTransaction(SQL_COMMIT);
+    EndTransaction(true);
 }
 
 void Connection::Rollback() {
-    EndTransaction(SQL_ROLLBACK);
+    EndTransaction(false);
 }
 
 } // namespace ovl::db

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <sql.h>
-#include <sqlext.h>
+#include "platform/NativeHandle.h"
 
 #include <string>
 #include <string_view>
@@ -20,7 +19,7 @@ public:
     // Opens with a driver connect string, never prompting. A leading "ODBC;" is removed.
     void Open(const std::string& connectString);
     void Close();
-    bool IsOpen() const { return m_hDbc != SQL_NULL_HDBC; }
+    bool IsOpen() const { return m_hDbc != nullptr; }
 
     // Runs a statement that returns no rows.
     void ExecuteDirect(const std::string& sql);
@@ -40,15 +39,15 @@ public:
     void Rollback();
     bool InTransaction() const { return m_bInTransaction; }
 
-    SQLHDBC Handle() const { return m_hDbc; }
+    NativeHandle Handle() const { return m_hDbc; }
 
 private:
     void Connect(std::string connectString);
     void ReadDriverInfo();
     void SetAutoCommit(bool on);
-    void EndTransaction(SQLSMALLINT completion);
+    void EndTransaction(bool commit);
 
-    SQLHDBC m_hDbc = SQL_NULL_HDBC;
+    NativeHandle m_hDbc = nullptr;
     std::string m_strDbmsName;
     char m_cQuote = '"';
     bool m_bMySql = false;

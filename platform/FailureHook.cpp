@@ -7,7 +7,6 @@
 namespace ovl::db {
 
 namespace {
-// The program runs its database work on one thread; tests arm the hook on the same one.
 long g_nFailAt = 0;
 long g_nExecuted = 0;
 } // namespace
@@ -15,13 +14,20 @@ long g_nExecuted = 0;
 void FailureHook::FailAtStatement(long n) {
     g_nFailAt = n;
     g_nExecuted = 0;
+    s_bArmed = true;
 }
 
-void FailureHook::Disarm() { FailAtStatement(0); }
+void FailureHook::Disarm() {
+    g_nFailAt = 0;
+    g_nExecuted = 0;
+    s_bArmed = false;
+}
 
-long FailureHook::ExecutedCount() { return g_nExecuted; }
+long FailureHook::ExecutedCount() {
+    return g_nExecuted;
+}
 
-void FailureHook::BeforeExecute() {
+void FailureHook::CountStatement() {
     ++g_nExecuted;
     if (g_nFailAt > 0 && g_nExecuted == g_nFailAt)
         throw DbException("Injected failure at statement " + std::to_string(g_nExecuted), "HY000",

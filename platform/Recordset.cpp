@@ -1,7 +1,8 @@
 #include "platform/Recordset.h"
 
-#include "platform/BlockReader.h"
 #include "platform/DbException.h"
+#include "platform/Statement.h"
+#include "platform/odbc/BlockReader.h"
 
 #include <algorithm>
 #include <cctype>

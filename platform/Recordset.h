@@ -1,15 +1,16 @@
 #pragma once
 
-#include "platform/BlockReader.h"
 #include "platform/Connection.h"
 #include "platform/Field.h"
-#include "platform/Statement.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace ovl::db {
+
+class BlockReader;
+class Statement;
 
 // How a record set reads. Forward-only streams rows from the driver; the other types read
 // the whole result first, so they can move to the last row and write rows while they are open.

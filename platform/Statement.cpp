@@ -2,7 +2,10 @@
 
 #include "platform/Connection.h"
 #include "platform/FailureHook.h"
-#include "platform/OdbcError.h"
+#include "platform/odbc/OdbcError.h"
+#include "platform/odbc/OdbcTypes.h"
+
+#include <sqlext.h>
 
 #include <cstring>
 
@@ -10,55 +13,29 @@ namespace ovl::db {
 
 namespace {
 
-SQLSMALLINT CTypeOf(FieldType type) {
-    switch (type) {
-    case FieldType::Long:
-        return SQL_C_SLONG;
-    case FieldType::Byte:
-        return SQL_C_UTINYINT;
-    case FieldType::Bool:
-        return SQL_C_BIT;
-    case FieldType::Single:
-        return SQL_C_FLOAT;
-    case FieldType::Double:
-        return SQL_C_DOUBLE;
-    case FieldType::Date:
-        return SQL_C_TYPE_TIMESTAMP;
-    case FieldType::Text:
-        return SQL_C_CHAR;
-    case FieldType::Binary:
-        return SQL_C_BINARY;
-    }
-    return SQL_C_CHAR;
-}
-
-SQLSMALLINT SqlTypeOf(FieldType type) {
-    switch (type) {
-    case FieldType::Long:
-        return SQL_INTEGER;
-    case FieldType::Byte:
-        return SQL_TINYINT;
-    case FieldType::Bool:
-        return SQL_BIT;
-    case FieldType::Single:
-        return SQL_REAL;
-    case FieldType::Double:
-        return SQL_DOUBLE;
-    case FieldType::Date:
-        return SQL_TYPE_TIMESTAMP;
-    case FieldType::Text:
-        return SQL_VARCHAR;
-    case FieldType::Binary:
-        return SQL_VARBINARY;
-    }
-    return SQL_VARCHAR;
-}
-
 // Storage that keeps a parameter's bytes alive until the statement has run.
 struct ParamBuffer {
     std::vector<char> bytes;
     SQLLEN indicator = 0;
 };
+
+void Check(SQLHSTMT statement, SQLRETURN rc, const char* context) {
+    if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
+        throw OdbcException(SQL_HANDLE_STMT, statement, context);
+}
+
+// Reads a fixed-size column value; false for NULL.
+template <class T> bool GetFixed(SQLHSTMT statement, int column, SQLSMALLINT cType, T& value) {
+    SQLLEN indicator = 0;
+    T v{};
+    Check(statement,
+          SQLGetData(statement, static_cast<SQLUSMALLINT>(column), cType, &v, sizeof v, &indicator),
+          "Reading a column");
+    if (indicator == SQL_NULL_DATA)
+        return false;
+    value = v;
+    return true;
+}
 
 void FillBuffer(const Value& value, ParamBuffer& buffer) {
     std::visit(
@@ -112,11 +89,6 @@ Statement::~Statement() {
         SQLFreeHandle(SQL_HANDLE_STMT, m_hStmt);
 }
 
-void Statement::Check(SQLRETURN rc, const char* context) {
-    if (!SQL_SUCCEEDED(rc) && rc != SQL_NO_DATA)
-        throw OdbcException(SQL_HANDLE_STMT, m_hStmt, context);
-}
-
 void Statement::SetCursorType(CursorType type) {
     SQLULEN value = SQL_CURSOR_FORWARD_ONLY;
     switch (type) {
@@ -135,14 +107,16 @@ void Statement::SetCursorType(CursorType type) {
     }
     // A driver without the requested cursor substitutes one it has (01S02), which is fine:
     // rows are read forward and written through their keys.
-    Check(SQLSetStmtAttr(m_hStmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(value), 0),
+    Check(m_hStmt,
+          SQLSetStmtAttr(m_hStmt, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(value), 0),
           "Setting the cursor type");
 }
 
 void Statement::ExecDirect(const std::string& sql) {
     FailureHook::BeforeExecute();
     std::string text = sql;
-    Check(SQLExecDirect(m_hStmt, reinterpret_cast<SQLCHAR*>(text.data()),
+    Check(m_hStmt,
+          SQLExecDirect(m_hStmt, reinterpret_cast<SQLCHAR*>(text.data()),
                         static_cast<SQLINTEGER>(text.size())),
           "Executing a statement");
 }
@@ -150,7 +124,8 @@ void Statement::ExecDirect(const std::string& sql) {
 void Statement::Execute(const std::string& sql, const std::vector<Value>& params,
                         const std::vector<FieldType>& types) {
     std::string text = sql;
-    Check(SQLPrepare(m_hStmt, reinterpret_cast<SQLCHAR*>(text.data()),
+    Check(m_hStmt,
+          SQLPrepare(m_hStmt, reinterpret_cast<SQLCHAR*>(text.data()),
                      static_cast<SQLINTEGER>(text.size())),
           "Preparing a statement");
     std::vector<ParamBuffer> buffers(params.size());
@@ -163,26 +138,27 @@ void Statement::Execute(const std::string& sql, const std::vector<Value>& params
             size = buffers[i].indicator > 0 ? static_cast<SQLULEN>(buffers[i].indicator) : 1;
         else if (type == FieldType::Date)
             size = 19;
-        Check(SQLBindParameter(m_hStmt, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT,
+        Check(m_hStmt,
+              SQLBindParameter(m_hStmt, static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT,
                                CTypeOf(type), SqlTypeOf(type), size, digits,
                                buffers[i].bytes.data(),
                                static_cast<SQLLEN>(buffers[i].bytes.size()), &buffers[i].indicator),
               "Binding a parameter");
     }
     FailureHook::BeforeExecute();
-    Check(SQLExecute(m_hStmt), "Executing a statement");
+    Check(m_hStmt, SQLExecute(m_hStmt), "Executing a statement");
     SQLFreeStmt(m_hStmt, SQL_RESET_PARAMS);
 }
 
 long Statement::RowCount() {
     SQLLEN count = 0;
-    Check(SQLRowCount(m_hStmt, &count), "Counting rows");
+    Check(m_hStmt, SQLRowCount(m_hStmt, &count), "Counting rows");
     return static_cast<long>(count);
 }
 
 int Statement::ColumnCount() {
     SQLSMALLINT count = 0;
-    Check(SQLNumResultCols(m_hStmt, &count), "Counting columns");
+    Check(m_hStmt, SQLNumResultCols(m_hStmt, &count), "Counting columns");
     return count;
 }
 
@@ -191,10 +167,17 @@ ColumnInfo Statement::DescribeColumn(int column) {
     SQLSMALLINT nameLength = 0;
     ColumnInfo info;
     SQLSMALLINT nullable = SQL_NULLABLE_UNKNOWN;
-    Check(SQLDescribeCol(m_hStmt, static_cast<SQLUSMALLINT>(column), name, sizeof name, &nameLength,
-                         &info.sqlType, &info.size, &info.decimals, &nullable),
+    SQLSMALLINT sqlType = 0;
+    SQLULEN size = 0;
+    SQLSMALLINT decimals = 0;
+    Check(m_hStmt,
+          SQLDescribeCol(m_hStmt, static_cast<SQLUSMALLINT>(column), name, sizeof name, &nameLength,
+                         &sqlType, &size, &decimals, &nullable),
           "Describing a column");
     info.name = reinterpret_cast<const char*>(name);
+    info.type = ColumnTypeOf(sqlType);
+    info.size = static_cast<std::size_t>(size);
+    info.decimals = decimals;
     info.nullable = nullable != SQL_NO_NULLS;
     return info;
 }
@@ -203,48 +186,37 @@ bool Statement::Fetch() {
     const SQLRETURN rc = SQLFetch(m_hStmt);
     if (rc == SQL_NO_DATA)
         return false;
-    Check(rc, "Fetching a row");
-    return true;
-}
-
-template <class T> bool Statement::GetFixed(int column, SQLSMALLINT cType, T& value) {
-    SQLLEN indicator = 0;
-    T v{};
-    Check(SQLGetData(m_hStmt, static_cast<SQLUSMALLINT>(column), cType, &v, sizeof v, &indicator),
-          "Reading a column");
-    if (indicator == SQL_NULL_DATA)
-        return false;
-    value = v;
+    Check(m_hStmt, rc, "Fetching a row");
     return true;
 }
 
 bool Statement::GetLong(int column, std::int32_t& value) {
-    return GetFixed(column, SQL_C_SLONG, value);
+    return GetFixed(m_hStmt, column, SQL_C_SLONG, value);
 }
 
 bool Statement::GetByte(int column, std::uint8_t& value) {
-    return GetFixed(column, SQL_C_UTINYINT, value);
+    return GetFixed(m_hStmt, column, SQL_C_UTINYINT, value);
 }
 
 bool Statement::GetBool(int column, bool& value) {
     unsigned char bit = 0;
-    if (!GetFixed(column, SQL_C_BIT, bit))
+    if (!GetFixed(m_hStmt, column, SQL_C_BIT, bit))
         return false;
     value = bit != 0;
     return true;
 }
 
 bool Statement::GetSingle(int column, float& value) {
-    return GetFixed(column, SQL_C_FLOAT, value);
+    return GetFixed(m_hStmt, column, SQL_C_FLOAT, value);
 }
 
 bool Statement::GetDouble(int column, double& value) {
-    return GetFixed(column, SQL_C_DOUBLE, value);
+    return GetFixed(m_hStmt, column, SQL_C_DOUBLE, value);
 }
 
 bool Statement::GetDate(int column, DateTime& value) {
     SQL_TIMESTAMP_STRUCT ts{};
-    if (!GetFixed(column, SQL_C_TYPE_TIMESTAMP, ts))
+    if (!GetFixed(m_hStmt, column, SQL_C_TYPE_TIMESTAMP, ts))
         return false;
     value = {ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second};
     return true;
@@ -259,7 +231,7 @@ bool Statement::GetText(int column, std::string& value, size_t maxLength) {
                                         chunk, sizeof chunk, &indicator);
         if (rc == SQL_NO_DATA)
             break;
-        Check(rc, "Reading a text column");
+        Check(m_hStmt, rc, "Reading a text column");
         if (indicator == SQL_NULL_DATA)
             return false;
         // A chunk is full (minus its terminator) unless this was the last one.
@@ -284,7 +256,7 @@ bool Statement::GetBinary(int column, Bytes& value, size_t maxLength) {
                                         chunk, sizeof chunk, &indicator);
         if (rc == SQL_NO_DATA)
             break;
-        Check(rc, "Reading a binary column");
+        Check(m_hStmt, rc, "Reading a binary column");
         if (indicator == SQL_NULL_DATA)
             return false;
         const size_t got = (indicator == SQL_NO_TOTAL || indicator > SQLLEN(sizeof chunk))
@@ -335,23 +307,6 @@ Value Statement::GetValue(int column, FieldType type, size_t maxLength) {
     }
     }
     return {};
-}
-
-void Statement::SetRowArray(SQLULEN rows, SQLULEN* fetched) {
-    Check(SQLSetStmtAttr(m_hStmt, SQL_ATTR_ROW_BIND_TYPE,
-                         reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0),
-          "Setting column-wise binding");
-    Check(SQLSetStmtAttr(m_hStmt, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(rows), 0),
-          "Setting the row array size");
-    Check(SQLSetStmtAttr(m_hStmt, SQL_ATTR_ROWS_FETCHED_PTR, fetched, 0),
-          "Setting the fetched-rows counter");
-}
-
-void Statement::BindColumn(int column, FieldType type, void* buffer, SQLLEN width,
-                           SQLLEN* lengths) {
-    Check(SQLBindCol(m_hStmt, static_cast<SQLUSMALLINT>(column), CTypeOf(type), buffer, width,
-                     lengths),
-          "Binding a column");
 }
 
 void Statement::CloseCursor() {

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/Field.h"
+#include "platform/NativeHandle.h"
 
-#include <sql.h>
-#include <sqlext.h>
-
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,12 +14,27 @@ class Connection;
 // The cursor a statement asks the driver for.
 enum class CursorType { ForwardOnly, Static, KeysetDriven, Dynamic };
 
+// What a result column holds, from the SQL type the driver reports.
+enum class ColumnType {
+    Other, // wide characters, GUID, intervals, ...
+    Integer,
+    SmallInt,
+    TinyInt,
+    Bit,
+    Real,
+    Double,
+    DateTime,  // date, time or timestamp
+    LongData,  // long text, or binary of any length
+    Character, // fixed or varying characters, sized in characters
+    Numeric,   // exact numbers (NUMERIC, DECIMAL, BIGINT), read as their text
+};
+
 // What the driver says of one result column.
 struct ColumnInfo {
     std::string name;
-    SQLSMALLINT sqlType = 0;
-    SQLULEN size = 0;
-    SQLSMALLINT decimals = 0;
+    ColumnType type = ColumnType::Other;
+    std::size_t size = 0;
+    int decimals = 0;
     bool nullable = true;
 };
 
@@ -59,19 +73,11 @@ public:
     // Reads a column as a value of the given type; NULL gives monostate.
     Value GetValue(int column, FieldType type, size_t maxLength);
 
-    // Fetches `rows` rows per Fetch into bound column arrays; `fetched` receives the count.
-    void SetRowArray(SQLULEN rows, SQLULEN* fetched);
-    // Binds a column to an array of values of the field type, `width` bytes each.
-    void BindColumn(int column, FieldType type, void* buffer, SQLLEN width, SQLLEN* lengths);
-
     void CloseCursor();
-    SQLHSTMT Handle() const { return m_hStmt; }
+    NativeHandle Handle() const { return m_hStmt; }
 
 private:
-    template <class T> bool GetFixed(int column, SQLSMALLINT cType, T& value);
-    void Check(SQLRETURN rc, const char* context);
-
-    SQLHSTMT m_hStmt = SQL_NULL_HSTMT;
+    NativeHandle m_hStmt = nullptr;
 };
 
 } // namespace ovl::db

@@ -1,6 +1,7 @@
 #include "platform/DbException.h"
 #include "platform/FailureHook.h"
 #include "platform/Recordset.h"
+#include "platform/Statement.h"
 #include "tests/support/DatabaseTest.h"
 
 namespace ovl::db {
@@ -119,7 +120,8 @@ TEST_P(RecordsetTest, EveryTypeRoundTrips) {
         rs.m_SINGLE = 0.25f;
         rs.m_DBL = 44197.5;
         rs.m_WHEN = DateTime{2021, 6, 6, 13, 45, 59};
-        rs.m_NAME = "Cr\xE8me br\xFBl\xE9" "e";
+        rs.m_NAME = "Cr\xE8me br\xFBl\xE9"
+                    "e";
         rs.m_LONGTEXT = longText;
         rs.m_MASK = Bytes{0x06, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x80};
         EXPECT_TRUE(rs.Update());
@@ -141,7 +143,8 @@ TEST_P(RecordsetTest, EveryTypeRoundTrips) {
     EXPECT_EQ(rs.m_SINGLE, 0.25f);
     EXPECT_EQ(rs.m_DBL, 44197.5);
     EXPECT_EQ(rs.m_WHEN.Value(), (DateTime{2021, 6, 6, 13, 45, 59}));
-    EXPECT_EQ(rs.m_NAME.Value(), "Cr\xE8me br\xFBl\xE9" "e");
+    EXPECT_EQ(rs.m_NAME.Value(), "Cr\xE8me br\xFBl\xE9"
+                                 "e");
     EXPECT_EQ(rs.m_LONGTEXT.Value().size(), longText.size());
     EXPECT_EQ(rs.m_LONGTEXT.Value(), longText);
     EXPECT_EQ(rs.m_MASK.Value(), (Bytes{0x06, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x80}));
@@ -149,9 +152,9 @@ TEST_P(RecordsetTest, EveryTypeRoundTrips) {
     EXPECT_EQ(rs.m_MASK.Value(), (Bytes{0x06, 0x00, 0x01}));
     rs.MoveNext();
     EXPECT_EQ(rs.m_ID, 3);
-    for (FieldBase* f : std::initializer_list<FieldBase*>{&rs.m_SMALL, &rs.m_FLAG, &rs.m_SINGLE,
-                                                          &rs.m_DBL, &rs.m_WHEN, &rs.m_NAME,
-                                                          &rs.m_LONGTEXT, &rs.m_MASK})
+    for (FieldBase* f :
+         std::initializer_list<FieldBase*>{&rs.m_SMALL, &rs.m_FLAG, &rs.m_SINGLE, &rs.m_DBL,
+                                           &rs.m_WHEN, &rs.m_NAME, &rs.m_LONGTEXT, &rs.m_MASK})
         EXPECT_TRUE(rs.IsFieldNull(*f));
     EXPECT_FALSE(rs.IsFieldNull(rs.m_ID));
     rs.MoveNext();
@@ -183,8 +186,7 @@ TEST_P(RecordsetTest, ForwardOnlyReadsManyRowsAcrossFetchBlocks) {
     rs.m_strSort = "[ID]";
     rs.Open(OpenType::ForwardOnly);
     // A driver that holds the whole result knows its size; one that reads as it goes does not.
-    EXPECT_TRUE(rs.GetRowCountHint() == rows || rs.GetRowCountHint() == -1)
-        << rs.GetRowCountHint();
+    EXPECT_TRUE(rs.GetRowCountHint() == rows || rs.GetRowCountHint() == -1) << rs.GetRowCountHint();
     int id = 0;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         ++id;
@@ -197,7 +199,8 @@ TEST_P(RecordsetTest, ForwardOnlyReadsManyRowsAcrossFetchBlocks) {
         }
         EXPECT_EQ(rs.m_SMALL, id % 256) << id;
         EXPECT_EQ(rs.m_FLAG, id % 2 == 0) << id;
-        EXPECT_EQ(rs.m_WHEN.Value(), (DateTime{2020, 1 + id % 12, 1 + id % 28, id % 24, id % 60, 0}));
+        EXPECT_EQ(rs.m_WHEN.Value(),
+                  (DateTime{2020, 1 + id % 12, 1 + id % 28, id % 24, id % 60, 0}));
         EXPECT_EQ(rs.m_NAME.Value(), "n\xE9" + std::string(static_cast<size_t>(id % 253), 'x'));
         EXPECT_EQ(rs.m_MASK.Value().size(), static_cast<size_t>(1 + id % 12)) << id;
     }
@@ -205,8 +208,9 @@ TEST_P(RecordsetTest, ForwardOnlyReadsManyRowsAcrossFetchBlocks) {
 }
 
 TEST_P(RecordsetTest, StoredTextComesBackByteForByte) {
-    const std::string texts[] = {"Cr\xE8me br\xFBl\xE9" "e", "L%039huile d%039olive",
-                                 "\x80\x8C\x9C\x9F\xA0\xFF"};
+    const std::string texts[] = {"Cr\xE8me br\xFBl\xE9"
+                                 "e",
+                                 "L%039huile d%039olive", "\x80\x8C\x9C\x9F\xA0\xFF"};
     int id = 0;
     for (const auto& text : texts)
         Insert(++id, text);

@@ -10,9 +10,9 @@ namespace ovl::db {
 
 class Statement;
 
-// Reads a forward-only result many rows per driver call: each column is bound to an array
-// of values, and rows are handed to the fields from there. Only for columns of bounded
-// size, so that the arrays stay small.
+// Private to the record-set layer. Reads a forward-only result many rows per driver call: each
+// column is bound to an array of values, and rows are handed to the fields from there. Only for
+// columns of bounded size, so that the arrays stay small.
 class BlockReader {
 public:
     struct Column {
@@ -38,6 +38,8 @@ private:
     static constexpr SQLULEN kRows = 256;
     static constexpr size_t kLargestColumn = 4096;
 
+    void SetRowArray();
+    void BindColumn(size_t index, FieldType type);
     void LoadRow(size_t row);
 
     Statement& m_statement;

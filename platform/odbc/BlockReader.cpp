@@ -1,9 +1,12 @@
-#include "platform/BlockReader.h"
+#include "platform/odbc/BlockReader.h"
 
 #include "platform/Statement.h"
+#include "platform/odbc/OdbcError.h"
+#include "platform/odbc/OdbcTypes.h"
+
+#include <sqlext.h>
 
 #include <cstring>
-#include <sqlext.h>
 
 namespace ovl::db {
 
@@ -30,6 +33,10 @@ size_t FixedWidth(FieldType type) {
     return 0;
 }
 
+void CheckStatement(SQLHSTMT statement, SQLRETURN rc, const char* context) {
+    CheckOdbc(rc, SQL_HANDLE_STMT, statement, context);
+}
+
 template <class T> T ReadAs(const char* data) {
     T value;
     std::memcpy(&value, data, sizeof value);
@@ -50,7 +57,7 @@ bool BlockReader::Suits(const std::vector<Column>& columns) {
 
 BlockReader::BlockReader(Statement& statement, std::vector<Column> columns)
     : m_statement(statement), m_columns(std::move(columns)), m_buffers(m_columns.size()) {
-    m_statement.SetRowArray(kRows, &m_nFetched);
+    SetRowArray();
     for (size_t i = 0; i < m_columns.size(); ++i) {
         const FieldType type = m_columns[i].field->Type();
         Buffer& b = m_buffers[i];
@@ -61,10 +68,32 @@ BlockReader::BlockReader(Statement& statement, std::vector<Column> columns)
         b.lengths.resize(kRows);
         // Yes/no columns are read as integers: MariaDB's driver fills one-byte bit arrays
         // wrongly past the first block of rows.
-        m_statement.BindColumn(static_cast<int>(i + 1),
-                               type == FieldType::Bool ? FieldType::Long : type, b.data.data(),
-                               static_cast<SQLLEN>(b.width), b.lengths.data());
+        BindColumn(i, type == FieldType::Bool ? FieldType::Long : type);
     }
+}
+
+// Fetches kRows rows per Fetch into the column arrays; m_nFetched receives the count.
+void BlockReader::SetRowArray() {
+    const SQLHSTMT statement = m_statement.Handle();
+    CheckStatement(statement,
+                   SQLSetStmtAttr(statement, SQL_ATTR_ROW_BIND_TYPE,
+                                  reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0),
+                   "Setting column-wise binding");
+    CheckStatement(
+        statement,
+        SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(kRows), 0),
+        "Setting the row array size");
+    CheckStatement(statement, SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, &m_nFetched, 0),
+                   "Setting the fetched-rows counter");
+}
+
+void BlockReader::BindColumn(size_t index, FieldType type) {
+    Buffer& b = m_buffers[index];
+    const SQLHSTMT statement = m_statement.Handle();
+    CheckStatement(statement,
+                   SQLBindCol(statement, static_cast<SQLUSMALLINT>(index + 1), CTypeOf(type),
+                              b.data.data(), static_cast<SQLLEN>(b.width), b.lengths.data()),
+                   "Binding a column");
 }
 
 bool BlockReader::Next() {

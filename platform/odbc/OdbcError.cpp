@@ -1,4 +1,4 @@
-#include "platform/OdbcError.h"
+#include "platform/odbc/OdbcError.h"
 
 #include <sqlext.h>
 
