@@ -2,6 +2,8 @@
 
 #include "cli/Command.h"
 
+#include <string>
+
 namespace ovl::cli {
 
 // Imports many product and ingredient pairs from a file, each on its own.
@@ -9,7 +11,14 @@ class BatchCommand : public Command {
 public:
     const char* Name() const override { return "batch"; }
     const char* Synopsis() const override { return "FILE"; }
-    int Run(Console& console, const Invocation& invocation) override;
+    const char* Summary() const override {
+        return "Imports many product and ingredient pairs from a file, each on its own.";
+    }
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
+
+private:
+    std::string m_strFile;
 };
 
 } // namespace ovl::cli

@@ -2,28 +2,25 @@
 
 #include "cli/Arguments.h"
 #include "cli/ExitCode.h"
+#include "cli/PaneText.h"
 #include "cli/Session.h"
-#include "import/IngredientOperations.h"
+
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
-int ClearCommand::Run(Console& console, const Invocation& invocation) {
-    const auto ingredientId =
-        invocation.args.size() == 1 ? ParseId(invocation.args[0]) : std::nullopt;
-    if (!ingredientId) {
-        console.ErrorLine("usage: ovlnutriimport clear INGRED_ID (a whole number)");
-        return kExitUsage;
+void ClearCommand::DeclareArguments(CLI::App& command) {
+    AddIdArgument(command, "INGRED_ID", m_nIngredientId, "The ingredient")->required();
+}
+
+int ClearCommand::Run(Console& console, Session& session) {
+    const auto values = session.Actions().Clear(m_nIngredientId);
+    if (!values) {
+        console.ErrorLine("error: " + values.Missing().Text());
+        return kExitFailed;
     }
-    Session session(console);
-    if (const int code = session.Start(invocation); code != kExitDone)
-        return code;
-    return session.Guard([&] {
-        if (!session.RequireIngredient(*ingredientId))
-            return kExitFailed;
-        ImportContext context = session.MakeImportContext();
-        session.PrintValues(ClearIngredient(context, *ingredientId));
-        return kExitDone;
-    });
+    PrintPaneText(console, values->m_strText);
+    return kExitDone;
 }
 
 } // namespace ovl::cli

@@ -1,29 +1,27 @@
 #include "cli/IngredientCommand.h"
 
+#include "app/NotFound.h"
 #include "cli/Arguments.h"
 #include "cli/ExitCode.h"
+#include "cli/PaneText.h"
 #include "cli/Session.h"
-#include "import/IngredientOperations.h"
+
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
-int IngredientCommand::Run(Console& console, const Invocation& invocation) {
-    const auto ingredientId =
-        invocation.args.size() == 1 ? ParseId(invocation.args[0]) : std::nullopt;
-    if (!ingredientId) {
-        console.ErrorLine("usage: ovlnutriimport ingredient INGRED_ID (a whole number)");
-        return kExitUsage;
+void IngredientCommand::DeclareArguments(CLI::App& command) {
+    AddIdArgument(command, "INGRED_ID", m_nIngredientId, "The ingredient")->required();
+}
+
+int IngredientCommand::Run(Console& console, Session& session) {
+    const auto values = session.Actions().ShowIngredient(m_nIngredientId);
+    if (!values) {
+        console.ErrorLine("error: " + NotFound::Ingredient(m_nIngredientId).Text());
+        return kExitFailed;
     }
-    Session session(console);
-    if (const int code = session.Start(invocation); code != kExitDone)
-        return code;
-    return session.Guard([&] {
-        ImportContext context = session.MakeImportContext();
-        if (!session.RequireIngredient(*ingredientId))
-            return kExitFailed;
-        session.PrintValues(BuildIngredientValuesText(context, *ingredientId));
-        return kExitDone;
-    });
+    PrintPaneText(console, values->m_strText);
+    return kExitDone;
 }
 
 } // namespace ovl::cli

@@ -2,6 +2,8 @@
 
 #include "cli/Command.h"
 
+#include <cstdint>
+
 namespace ovl::cli {
 
 // The detail text of one reference product, as the window's left pane holds it.
@@ -9,7 +11,15 @@ class ProductCommand : public Command {
 public:
     const char* Name() const override { return "product"; }
     const char* Synopsis() const override { return "PRODUCT_ID"; }
-    int Run(Console& console, const Invocation& invocation) override;
+    const char* Summary() const override {
+        return "The detail text of one reference product, as the window's left pane holds it.";
+    }
+    const char* UsageNote() const override { return " (a whole number)"; }
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
+
+private:
+    std::int32_t m_nProductId = 0;
 };
 
 } // namespace ovl::cli

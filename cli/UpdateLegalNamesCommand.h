@@ -9,7 +9,11 @@ class UpdateLegalNamesCommand : public Command {
 public:
     const char* Name() const override { return "update-legal-names"; }
     const char* Synopsis() const override { return ""; }
-    int Run(Console& console, const Invocation& invocation) override;
+    const char* Summary() const override {
+        return "Brings the local legal sales names up to date with the central ones.";
+    }
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
 };
 
 } // namespace ovl::cli
