@@ -7,6 +7,7 @@ packages=(
   unixodbc unixodbc-dev odbc-mariadb libsqliteodbc sqlite3
   mariadb-server mariadb-client
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
 )
 
 missing=()
