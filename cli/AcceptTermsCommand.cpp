@@ -17,6 +17,11 @@ public:
 
 } // namespace
 
+AcceptTermsCommand::AcceptTermsCommand()
+    : Command(
+          "accept-terms", "[--yes]",
+          "Prints the terms of use in the user's language; with --yes records their acceptance.") {}
+
 void AcceptTermsCommand::DeclareArguments(CLI::App& command) {
     command.add_flag("--yes", m_bAccept, "Records the acceptance in the settings");
 }

@@ -11,6 +11,10 @@
 
 namespace ovl::cli {
 
+BatchCommand::BatchCommand()
+    : Command("batch", "FILE",
+              "Imports many product and ingredient pairs from a file, each on its own.") {}
+
 void BatchCommand::DeclareArguments(CLI::App& command) {
     command.add_option("FILE", m_strFile, "Lines of PRODUCT_ID;INGRED_ID")->required();
 }

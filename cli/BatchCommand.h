@@ -9,11 +9,7 @@ namespace ovl::cli {
 // Imports many product and ingredient pairs from a file, each on its own.
 class BatchCommand : public Command {
 public:
-    const char* Name() const override { return "batch"; }
-    const char* Synopsis() const override { return "FILE"; }
-    const char* Summary() const override {
-        return "Imports many product and ingredient pairs from a file, each on its own.";
-    }
+    BatchCommand();
     void DeclareArguments(CLI::App& command) override;
     int Run(Console& console, Session& session) override;
 

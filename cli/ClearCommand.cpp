@@ -1,7 +1,6 @@
 #include "cli/ClearCommand.h"
 
 #include "cli/Arguments.h"
-#include "cli/ExitCode.h"
 #include "cli/PaneText.h"
 #include "cli/Session.h"
 
@@ -9,18 +8,17 @@
 
 namespace ovl::cli {
 
+ClearCommand::ClearCommand()
+    : Command("clear", "INGRED_ID",
+              "Clears what imports wrote into an ingredient, then prints its values text.",
+              " (a whole number)") {}
+
 void ClearCommand::DeclareArguments(CLI::App& command) {
     AddIdArgument(command, "INGRED_ID", m_nIngredientId, "The ingredient")->required();
 }
 
 int ClearCommand::Run(Console& console, Session& session) {
-    const auto values = session.Actions().Clear(m_nIngredientId);
-    if (!values) {
-        console.ErrorLine("error: " + values.Missing().Text());
-        return kExitFailed;
-    }
-    PrintPaneText(console, values->m_strText);
-    return kExitDone;
+    return PrintValuesOrMissing(console, session.Actions().Clear(m_nIngredientId));
 }
 
 } // namespace ovl::cli

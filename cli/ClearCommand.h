@@ -9,12 +9,7 @@ namespace ovl::cli {
 // Clears what imports wrote into an ingredient, then prints its values text.
 class ClearCommand : public Command {
 public:
-    const char* Name() const override { return "clear"; }
-    const char* Synopsis() const override { return "INGRED_ID"; }
-    const char* Summary() const override {
-        return "Clears what imports wrote into an ingredient, then prints its values text.";
-    }
-    const char* UsageNote() const override { return " (a whole number)"; }
+    ClearCommand();
     void DeclareArguments(CLI::App& command) override;
     int Run(Console& console, Session& session) override;
 

@@ -8,7 +8,7 @@ std::string Command::Usage() const {
     std::string usage = std::string("usage: ovlnutriimport ") + Name();
     if (*Synopsis())
         usage += std::string(" ") + Synopsis();
-    return usage + UsageNote();
+    return usage + m_usageNote;
 }
 
 int Command::Run(Console&, Session&) {

@@ -21,14 +21,16 @@ class Session;
 // start-up, Run, errors mapped to exit codes.
 class Command {
 public:
+    // `synopsis`: the arguments after the name, for the list of commands and the usage line;
+    // `summary`: one line for --help; `usageNote`: what the usage line adds after the
+    // synopsis, such as " (a whole number)".
+    Command(const char* name, const char* synopsis, const char* summary, const char* usageNote = "")
+        : m_name(name), m_synopsis(synopsis), m_summary(summary), m_usageNote(usageNote) {}
     virtual ~Command() = default;
-    virtual const char* Name() const = 0;
-    // The arguments after the name, for the list of commands and the usage line.
-    virtual const char* Synopsis() const = 0;
-    // One line for --help.
-    virtual const char* Summary() const = 0;
-    // What the usage line adds after the synopsis, such as " (a whole number)".
-    virtual const char* UsageNote() const { return ""; }
+
+    const char* Name() const { return m_name; }
+    const char* Synopsis() const { return m_synopsis; }
+    const char* Summary() const { return m_summary; }
     // "usage: ovlnutriimport NAME SYNOPSIS NOTE", printed when the arguments do not parse.
     std::string Usage() const;
 
@@ -44,6 +46,12 @@ public:
     // The work, once the start-up is done. Returns the exit code.
     virtual int Run(Console& console, Session& session);
     virtual int RunOffline(Console& console);
+
+private:
+    const char* m_name;
+    const char* m_synopsis;
+    const char* m_summary;
+    const char* m_usageNote;
 };
 
 } // namespace ovl::cli

@@ -9,6 +9,12 @@
 
 namespace ovl::cli {
 
+CompareCommand::CompareCommand()
+    : Command("compare", "PRODUCT_ID INGRED_ID",
+              "Compares a product's detail with an ingredient's values: the mark, then the lines "
+              "that differ.",
+              " (whole numbers)") {}
+
 void CompareCommand::DeclareArguments(CLI::App& command) {
     AddIdArgument(command, "PRODUCT_ID", m_nProductId, "The reference product")->required();
     AddIdArgument(command, "INGRED_ID", m_nIngredientId, "The ingredient")->required();

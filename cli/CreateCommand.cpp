@@ -15,6 +15,10 @@ constexpr const char* kNameOptions[] = {"--fr", "--en", "--de", "--sp", "--it"};
 
 } // namespace
 
+CreateCommand::CreateCommand()
+    : Command("create", "PRODUCT_ID [--fr T] [--en T] [--de T] [--sp T] [--it T]",
+              "Creates an ingredient from a reference product and imports the product into it.") {}
+
 void CreateCommand::DeclareArguments(CLI::App& command) {
     AddIdArgument(command, "PRODUCT_ID", m_nProductId, "The reference product")->required();
     for (size_t language = 0; language < 5; ++language)

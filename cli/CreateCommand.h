@@ -11,13 +11,7 @@ namespace ovl::cli {
 // Creates an ingredient from a reference product and imports the product into it.
 class CreateCommand : public Command {
 public:
-    const char* Name() const override { return "create"; }
-    const char* Synopsis() const override {
-        return "PRODUCT_ID [--fr T] [--en T] [--de T] [--sp T] [--it T]";
-    }
-    const char* Summary() const override {
-        return "Creates an ingredient from a reference product and imports the product into it.";
-    }
+    CreateCommand();
     void DeclareArguments(CLI::App& command) override;
     int Run(Console& console, Session& session) override;
 

@@ -1,13 +1,18 @@
 #include "cli/ImportCommand.h"
 
 #include "cli/Arguments.h"
-#include "cli/ExitCode.h"
 #include "cli/PaneText.h"
 #include "cli/Session.h"
 
 #include <CLI/CLI.hpp>
 
 namespace ovl::cli {
+
+ImportCommand::ImportCommand()
+    : Command("import", "PRODUCT_ID INGRED_ID [--update-legal-names]",
+              "Imports a reference product into an ingredient, then prints the ingredient's values "
+              "text.",
+              " (whole numbers)") {}
 
 void ImportCommand::DeclareArguments(CLI::App& command) {
     AddIdArgument(command, "PRODUCT_ID", m_nProductId, "The reference product")->required();
@@ -17,13 +22,7 @@ void ImportCommand::DeclareArguments(CLI::App& command) {
 }
 
 int ImportCommand::Run(Console& console, Session& session) {
-    const auto values = session.Actions().Import(m_nProductId, m_nIngredientId);
-    if (!values) {
-        console.ErrorLine("error: " + values.Missing().Text());
-        return kExitFailed;
-    }
-    PrintPaneText(console, values->m_strText);
-    return kExitDone;
+    return PrintValuesOrMissing(console, session.Actions().Import(m_nProductId, m_nIngredientId));
 }
 
 } // namespace ovl::cli

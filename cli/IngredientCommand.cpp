@@ -2,7 +2,6 @@
 
 #include "app/NotFound.h"
 #include "cli/Arguments.h"
-#include "cli/ExitCode.h"
 #include "cli/PaneText.h"
 #include "cli/Session.h"
 
@@ -10,18 +9,20 @@
 
 namespace ovl::cli {
 
+IngredientCommand::IngredientCommand()
+    : Command("ingredient", "INGRED_ID",
+              "The values text of one ingredient, as the window's right pane holds it.",
+              " (a whole number)") {}
+
 void IngredientCommand::DeclareArguments(CLI::App& command) {
     AddIdArgument(command, "INGRED_ID", m_nIngredientId, "The ingredient")->required();
 }
 
 int IngredientCommand::Run(Console& console, Session& session) {
-    const auto values = session.Actions().ShowIngredient(m_nIngredientId);
-    if (!values) {
-        console.ErrorLine("error: " + NotFound::Ingredient(m_nIngredientId).Text());
-        return kExitFailed;
-    }
-    PrintPaneText(console, values->m_strText);
-    return kExitDone;
+    auto values = session.Actions().ShowIngredient(m_nIngredientId);
+    if (!values)
+        return PrintValuesOrMissing(console, NotFound::Ingredient(m_nIngredientId));
+    return PrintValuesOrMissing(console, std::move(*values));
 }
 
 } // namespace ovl::cli

@@ -9,12 +9,7 @@ namespace ovl::cli {
 // The values text of one ingredient, as the window's right pane holds it.
 class IngredientCommand : public Command {
 public:
-    const char* Name() const override { return "ingredient"; }
-    const char* Synopsis() const override { return "INGRED_ID"; }
-    const char* Summary() const override {
-        return "The values text of one ingredient, as the window's right pane holds it.";
-    }
-    const char* UsageNote() const override { return " (a whole number)"; }
+    IngredientCommand();
     void DeclareArguments(CLI::App& command) override;
     int Run(Console& console, Session& session) override;
 

@@ -7,6 +7,11 @@
 
 namespace ovl::cli {
 
+IngredientsCommand::IngredientsCommand()
+    : Command("ingredients", "FILTER",
+              "The local ingredients whose name or code contains the filter, as the window's right "
+              "list shows them.") {}
+
 void IngredientsCommand::DeclareArguments(CLI::App& command) {
     command.add_option("FILTER", m_strFilter, "Part of a name or code, two characters at least")
         ->required();

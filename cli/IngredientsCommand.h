@@ -10,12 +10,7 @@ namespace ovl::cli {
 // them.
 class IngredientsCommand : public Command {
 public:
-    const char* Name() const override { return "ingredients"; }
-    const char* Synopsis() const override { return "FILTER"; }
-    const char* Summary() const override {
-        return "The local ingredients whose name or code contains the filter, as the window's "
-               "right list shows them.";
-    }
+    IngredientsCommand();
     void DeclareArguments(CLI::App& command) override;
     int Run(Console& console, Session& session) override;
 

@@ -28,6 +28,10 @@ std::string Escaped(const std::string& text) {
 
 } // namespace
 
+MessagesCommand::MessagesCommand()
+    : Command("messages", "[--lang N]",
+              "Prints the catalogue texts of one language, one line each.", ", N from 0 to 4") {}
+
 void MessagesCommand::DeclareArguments(CLI::App& command) {
     command.add_option("--lang", m_strLanguage, "The language index: 0 French ... 4 Italian")
         ->type_name("N")

@@ -10,6 +10,11 @@
 
 namespace ovl::cli {
 
+ProductCommand::ProductCommand()
+    : Command("product", "PRODUCT_ID",
+              "The detail text of one reference product, as the window's left pane holds it.",
+              " (a whole number)") {}
+
 void ProductCommand::DeclareArguments(CLI::App& command) {
     AddIdArgument(command, "PRODUCT_ID", m_nProductId, "The reference product")->required();
 }

@@ -9,12 +9,7 @@ namespace ovl::cli {
 // The detail text of one reference product, as the window's left pane holds it.
 class ProductCommand : public Command {
 public:
-    const char* Name() const override { return "product"; }
-    const char* Synopsis() const override { return "PRODUCT_ID"; }
-    const char* Summary() const override {
-        return "The detail text of one reference product, as the window's left pane holds it.";
-    }
-    const char* UsageNote() const override { return " (a whole number)"; }
+    ProductCommand();
     void DeclareArguments(CLI::App& command) override;
     int Run(Console& console, Session& session) override;
 

@@ -9,6 +9,11 @@
 
 namespace ovl::cli {
 
+SearchCommand::SearchCommand()
+    : Command("search",
+              "[--name T] [--code T] [--source T] [--supplier ID] [--group ID] [--all-suppliers]",
+              "The reference search of the window's left list, with the same rules and order.") {}
+
 void SearchCommand::DeclareArguments(CLI::App& command) {
     command.add_option("--name", m_inputs.name, "Part of the product's name")->type_name("T");
     command.add_option("--code", m_inputs.code, "Part of the product's code")->type_name("T");

@@ -17,6 +17,9 @@ const char* LanguageName(int index) {
 
 } // namespace
 
+StatusCommand::StatusCommand()
+    : Command("status", "", "Prints what the start-up found in both databases.") {}
+
 void StatusCommand::DeclareArguments(CLI::App&) {}
 
 int StatusCommand::Run(Console& console, Session& session) {

@@ -32,6 +32,10 @@ private:
 
 } // namespace
 
+UpdateLegalNamesCommand::UpdateLegalNamesCommand()
+    : Command("update-legal-names", "",
+              "Brings the local legal sales names up to date with the central ones.") {}
+
 void UpdateLegalNamesCommand::DeclareArguments(CLI::App&) {}
 
 int UpdateLegalNamesCommand::Run(Console& console, Session& session) {

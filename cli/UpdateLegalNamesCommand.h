@@ -7,11 +7,7 @@ namespace ovl::cli {
 // Brings the local legal sales names up to date with the central ones.
 class UpdateLegalNamesCommand : public Command {
 public:
-    const char* Name() const override { return "update-legal-names"; }
-    const char* Synopsis() const override { return ""; }
-    const char* Summary() const override {
-        return "Brings the local legal sales names up to date with the central ones.";
-    }
+    UpdateLegalNamesCommand();
     void DeclareArguments(CLI::App& command) override;
     int Run(Console& console, Session& session) override;
 };

@@ -26,10 +26,8 @@ bool Contains(const std::string& text, const std::string& part) {
 class ThrowingCommand : public cli::Command {
 public:
     ThrowingCommand(bool needsDatabases, std::function<void()> work)
-        : m_bNeedsDatabases(needsDatabases), m_work(std::move(work)) {}
-    const char* Name() const override { return "explode"; }
-    const char* Synopsis() const override { return ""; }
-    const char* Summary() const override { return "Throws"; }
+        : Command("explode", "", "Throws"), m_bNeedsDatabases(needsDatabases),
+          m_work(std::move(work)) {}
     void DeclareArguments(CLI::App&) override {}
     bool NeedsDatabases() const override { return m_bNeedsDatabases; }
     int Run(cli::Console&, cli::Session&) override { return Work(); }
