@@ -10,6 +10,8 @@
 #include "platform/DbException.h"
 #include "platform/TextConvert.h"
 
+#include <utility>
+
 namespace ovl {
 
 namespace {
@@ -47,6 +49,7 @@ CovlnutriimportApp::StartResult CovlnutriimportApp::Start(const std::vector<std:
                                                           TermsGate& terms) {
     if (!m_instance.Acquire())
         return StartResult::AnotherInstance;
+    m_strStartFailure.clear();
     ParseCommandLine(args);
     ReadSettings();
     if (!OpenCentralDatabase()) {
@@ -95,6 +98,7 @@ CLibPreEmbCache& CovlnutriimportApp::LibPreEmbCache() {
     return m_pCaches->LibPreEmbCache();
 }
 CProdCache& CovlnutriimportApp::ProdCache() {
+    m_pCaches->SetProdProgress(std::exchange(m_pProgress, nullptr));
     return m_pCaches->ProdCache();
 }
 
@@ -140,8 +144,9 @@ bool CovlnutriimportApp::OpenCentralDatabase() {
     try {
         m_pCentralDb->Open(CentralConnectString(m_nTestDatabase));
         ok = RunCentralStatusChecks(*m_pCentralDb, Messages(), m_status);
-    } catch (const db::DbException&) {
+    } catch (const db::DbException& e) {
         // An open or a check that raises counts as a failed connection; the caller says so.
+        m_strStartFailure = e.Message();
         ok = false;
     }
     if (!ok)
@@ -170,7 +175,8 @@ bool CovlnutriimportApp::OpenLocalDatabase() {
     m_rsNutriIngred->m_strFilter = "[ING_ID]=0";
     try {
         m_rsNutriIngred->Open();
-    } catch (const db::DbException&) {
+    } catch (const db::DbException& e) {
+        m_strStartFailure = e.Message();
         return false;
     }
     m_pLocalDb = &m_rsNutriIngred->Database();
@@ -181,7 +187,8 @@ bool CovlnutriimportApp::PrepareLocalDatabase() {
     try {
         EnsureReservedRows(*m_pLocalDb);
         return CheckLocalVersion(*m_pLocalDb, m_status, Messages());
-    } catch (const db::DbException&) {
+    } catch (const db::DbException& e) {
+        m_strStartFailure = e.Message();
         return false;
     }
 }

@@ -17,6 +17,12 @@
 
 namespace ovl {
 
+class ProgressObserver;
+
+namespace test {
+class AppInternals;
+}
+
 // The terms-of-use step of the start-up: the window shows the dialog in first-use mode, the
 // command line refuses unless the terms were accepted before.
 class TermsGate {
@@ -62,6 +68,9 @@ public:
     CMsLibCache& MsLibCache() override;
     CLibPreEmbCache& LibPreEmbCache() override;
     CProdCache& ProdCache() override;
+    // The next get-or-build of the product cache reports its progress to `observer`
+    // (nullptr: to none), which may cancel it.
+    void SetProgressObserver(ProgressObserver* observer) { m_pProgress = observer; }
 
     // The program's own settings.
     SettingsStore& Settings() { return *m_env.settings; }
@@ -71,6 +80,7 @@ public:
     db::Connection& CentralDb() const { return *m_pCentralDb; }
     bool HasCentralDb() const { return m_pCentralDb != nullptr; }
     db::Connection& LocalDb() const { return *m_pLocalDb; }
+    bool HasLocalDb() const { return m_pLocalDb != nullptr; }
     int Language() const { return m_nLangue; }
     int AccountId() const { return m_nAccountId; }
     int DatabaseType() const { return m_nDatabaseType; }
@@ -80,9 +90,24 @@ public:
     const std::string& SrvDsn() const { return m_strSrvDsn; }
     const std::string& LocalDsn() const { return m_strLocalDsn; }
     bool RemoteDesktop() const { return m_bRemoteDesktop; }
+    // The driver's text of the database error that made the start-up fail, for the
+    // administrator; empty when the failure was a refused check.
+    const std::string& StartFailure() const { return m_strStartFailure; }
 
     static constexpr const char* kMutexName = "ovlnutriimportUniqueInstance261";
     static constexpr const char* kConfigSection = "Config";
+
+private:
+    void ParseCommandLine(const std::vector<std::string>& args);
+    void ReadSettings();
+    bool OpenCentralDatabase();
+    bool OpenLocalDatabase();
+    bool PrepareLocalDatabase();
+    void ChooseLocalDsn();
+    void ReadLanguage();
+    void BuildFirstCache();
+
+    friend class test::AppInternals;
 
     CentralStatus m_status; // m_bCentralV12, m_nCentralRelease, m_strServerName
     std::string m_strSrvDsn;
@@ -103,15 +128,8 @@ public:
     bool m_bServerEdition = false;
     bool m_bRemoteDesktop = false;
 
-private:
-    void ParseCommandLine(const std::vector<std::string>& args);
-    void ReadSettings();
-    bool OpenCentralDatabase();
-    bool OpenLocalDatabase();
-    bool PrepareLocalDatabase();
-    void ChooseLocalDsn();
-    void ReadLanguage();
-    void BuildFirstCache();
+    std::string m_strStartFailure;
+    ProgressObserver* m_pProgress = nullptr;
 
     AppEnvironment m_env;
     SingleInstance m_instance;

@@ -1,5 +1,7 @@
 #include "central/CacheSet.h"
 
+#include <utility>
+
 namespace ovl {
 
 namespace {
@@ -64,7 +66,9 @@ CLibPreEmbCache& CacheSet::LibPreEmbCache() {
 }
 
 CProdCache& CacheSet::ProdCache() {
-    return GetOrBuild(m_pProd, [&](CProdCache& c) { c.Build(m_central, m_nLanguageIndex, *this); });
+    ProgressObserver* progress = std::exchange(m_pProdProgress, nullptr);
+    return GetOrBuild(
+        m_pProd, [&](CProdCache& c) { c.Build(m_central, m_nLanguageIndex, *this, progress); });
 }
 
 } // namespace ovl

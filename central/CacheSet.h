@@ -14,6 +14,8 @@
 
 namespace ovl {
 
+class ProgressObserver;
+
 // The seven caches of one run: each is built on first use from the given connections,
 // language and installation account, and kept until freed. A build that fails leaves its
 // slot empty, so the next use builds it again.
@@ -40,6 +42,8 @@ public:
     void FreeAll();
     // Drops the product cache only, so that the next use builds it again.
     void DropProdCache() { m_pProd.reset(); }
+    // The next ProdCache() call that builds reports to `observer`; any call forgets it.
+    void SetProdProgress(ProgressObserver* observer) { m_pProdProgress = observer; }
 
 private:
     db::Connection& m_central;
@@ -53,6 +57,7 @@ private:
     std::unique_ptr<CMsLibCache> m_pMsLib;
     std::unique_ptr<CLibPreEmbCache> m_pLibPreEmb;
     std::unique_ptr<CProdCache> m_pProd;
+    ProgressObserver* m_pProdProgress = nullptr;
 };
 
 } // namespace ovl

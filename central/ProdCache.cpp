@@ -1,5 +1,7 @@
 #include "central/ProdCache.h"
 
+#include "app/OperationCancelled.h"
+#include "app/Progress.h"
 #include "app/TextCodec.h"
 #include "central/CacheProvider.h"
 #include "central/OvlNutriProdSet.h"
@@ -20,7 +22,8 @@ namespace ovl {
 namespace {
 
 constexpr std::int32_t kNoDate = -1;
-constexpr size_t kSampleRows = 4096; // rows read before the texts' sizes are guessed
+constexpr size_t kSampleRows = 4096;   // rows read before the texts' sizes are guessed
+constexpr size_t kProgressRows = 8192; // rows read between two progress reports
 
 std::int32_t PackDate(const db::DateTime& date) {
     return date.year * 10000 + date.month * 100 + date.day;
@@ -49,10 +52,11 @@ void CProdCache::Reset() {
     m_nPosition = -1;
 }
 
-void CProdCache::Build(db::Connection& central, int nLanguageIndex, CacheProvider& provider) {
+void CProdCache::Build(db::Connection& central, int nLanguageIndex, CacheProvider& provider,
+                       ProgressObserver* pProgress) {
     Reset();
     m_pProvider = &provider;
-    ReadProducts(central, nLanguageIndex, provider);
+    ReadProducts(central, nLanguageIndex, provider, pProgress);
     IndexProducts();
     RankTexts();
     m_bLoaded = true;
@@ -67,8 +71,14 @@ void CProdCache::ReleaseFreedMemory() {
 #endif
 }
 
-void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex,
-                              CacheProvider& provider) {
+void CProdCache::ReportRows(ProgressObserver& progress, size_t nRows, long nExpected) {
+    progress.Update(nRows, nExpected > 0 ? static_cast<size_t>(nExpected) : 0, std::string());
+    if (progress.IsCancelled())
+        throw OperationCancelled();
+}
+
+void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex, CacheProvider& provider,
+                              ProgressObserver* pProgress) {
     const CSrcCache& sources = provider.SrcCache();
     const CProvCache& suppliers = provider.ProvCache();
     // Source texts met so far, by supplier (even keys) or source (odd keys).
@@ -118,7 +128,11 @@ void CProdCache::ReadProducts(db::Connection& central, int nLanguageIndex,
         m_dates.push_back(rs.IsFieldNull(rs.m_LASTUPDATE) ? kNoDate : PackDate(rs.m_LASTUPDATE));
         if (nExpected > 0 && m_ids.size() == kSampleRows)
             ReserveTexts(static_cast<size_t>(nExpected));
+        if (pProgress && m_ids.size() % kProgressRows == 0)
+            ReportRows(*pProgress, m_ids.size(), nExpected);
     }
+    if (pProgress)
+        ReportRows(*pProgress, m_ids.size(), static_cast<long>(m_ids.size()));
 }
 
 // When the driver tells the row count up front, every array is sized once: growing a

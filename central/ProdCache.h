@@ -13,6 +13,7 @@ namespace ovl {
 
 class CacheProvider;
 class CProvCache;
+class ProgressObserver;
 
 struct PRODCACHE {
     std::int32_t m_nID = 0;
@@ -28,8 +29,11 @@ struct PRODCACHE {
 class CProdCache {
 public:
     // Reads every product in light mode; takes the supplier and source caches from the
-    // provider, which the search also uses later for the suppliers' enabled flags.
-    void Build(db::Connection& central, int nLanguageIndex, CacheProvider& provider);
+    // provider, which the search also uses later for the suppliers' enabled flags. A progress
+    // observer hears the rows read every few thousand rows and at the end; when it cancels,
+    // the build stops with OperationCancelled.
+    void Build(db::Connection& central, int nLanguageIndex, CacheProvider& provider,
+               ProgressObserver* pProgress = nullptr);
     bool IsLoaded() const { return m_bLoaded; }
 
     // The row of a product, or -1.
@@ -64,7 +68,9 @@ public:
 
 private:
     void Reset();
-    void ReadProducts(db::Connection& central, int nLanguageIndex, CacheProvider& provider);
+    void ReadProducts(db::Connection& central, int nLanguageIndex, CacheProvider& provider,
+                      ProgressObserver* pProgress);
+    static void ReportRows(ProgressObserver& progress, size_t nRows, long nExpected);
     void ReserveRows(size_t nRows);
     void ReserveTexts(size_t nRows);
     void IndexProducts();

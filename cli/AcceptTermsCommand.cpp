@@ -1,9 +1,9 @@
 #include "cli/AcceptTermsCommand.h"
 
-#include "app/RtfText.h"
-#include "app/TermsDocuments.h"
 #include "cli/ExitCode.h"
 #include "cli/Session.h"
+
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
@@ -17,32 +17,29 @@ public:
 
 } // namespace
 
-int AcceptTermsCommand::Run(Console& console, const Invocation& invocation) {
-    bool accept = false;
-    for (const auto& arg : invocation.args) {
-        if (arg != "--yes") {
-            console.ErrorLine("usage: ovlnutriimport accept-terms [--yes]");
-            return kExitUsage;
-        }
-        accept = true;
-    }
-    Session session(console);
-    ShowTermsLater showLater;
-    if (const int code = session.Start(invocation, &showLater); code != kExitDone)
-        return code;
+AcceptTermsCommand::AcceptTermsCommand()
+    : Command(
+          "accept-terms", "[--yes]",
+          "Prints the terms of use in the user's language; with --yes records their acceptance.") {}
 
-    std::string text = RtfToPlainText(TermsRtf(session.App().m_nLangue));
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    console.PrintLine(text);
-    if (accept) {
-        if (!session.Settings().WriteInt(CovlnutriimportApp::kConfigSection, "Conditions Accepted",
-                                         1)) {
-            console.ErrorLine("error: the acceptance could not be saved in the settings");
-            return kExitFailed;
-        }
-        console.ErrorLine("The terms of use are accepted.");
+void AcceptTermsCommand::DeclareArguments(CLI::App& command) {
+    command.add_flag("--yes", m_bAccept, "Records the acceptance in the settings");
+}
+
+TermsGate* AcceptTermsCommand::Terms() {
+    static ShowTermsLater showLater;
+    return &showLater;
+}
+
+int AcceptTermsCommand::Run(Console& console, Session& session) {
+    console.PrintLine(session.Actions().TermsText());
+    if (!m_bAccept)
+        return kExitDone;
+    if (!session.Actions().AcceptTerms()) {
+        console.ErrorLine("error: the acceptance could not be saved in the settings");
+        return kExitFailed;
     }
+    console.ErrorLine("The terms of use are accepted.");
     return kExitDone;
 }
 

@@ -1,16 +1,20 @@
 #include "cli/Arguments.h"
 
-#include <charconv>
+#include "app/Identifier.h"
+
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
-std::optional<std::int32_t> ParseId(const std::string& text) {
-    std::int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [last, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || last != end)
-        return std::nullopt;
-    return value;
+CLI::Option* AddIdArgument(CLI::App& command, const std::string& name, std::int32_t& target,
+                           const std::string& description) {
+    auto store = [name, &target](const std::string& text) {
+        const auto id = ParseId(text);
+        if (!id)
+            throw CLI::ValidationError(name, "not a whole number: " + text);
+        target = *id;
+    };
+    return command.add_option_function<std::string>(name, store, description)->type_name("ID");
 }
 
 } // namespace ovl::cli

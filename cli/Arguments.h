@@ -1,12 +1,18 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+
+namespace CLI {
+class App;
+class Option;
+} // namespace CLI
 
 namespace ovl::cli {
 
-// A whole decimal number that fits a 32-bit identifier, or nothing.
-std::optional<std::int32_t> ParseId(const std::string& text);
+// An identifier argument (a positional when `name` has no dashes): a whole decimal number
+// that fits 32 bits, refused as a parse error otherwise.
+CLI::Option* AddIdArgument(CLI::App& command, const std::string& name, std::int32_t& target,
+                           const std::string& description);
 
 } // namespace ovl::cli

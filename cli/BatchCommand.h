@@ -2,14 +2,19 @@
 
 #include "cli/Command.h"
 
+#include <string>
+
 namespace ovl::cli {
 
 // Imports many product and ingredient pairs from a file, each on its own.
 class BatchCommand : public Command {
 public:
-    const char* Name() const override { return "batch"; }
-    const char* Synopsis() const override { return "FILE"; }
-    int Run(Console& console, const Invocation& invocation) override;
+    BatchCommand();
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
+
+private:
+    std::string m_strFile;
 };
 
 } // namespace ovl::cli

@@ -1,29 +1,24 @@
 #include "cli/ClearCommand.h"
 
 #include "cli/Arguments.h"
-#include "cli/ExitCode.h"
+#include "cli/PaneText.h"
 #include "cli/Session.h"
-#include "import/IngredientOperations.h"
+
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
-int ClearCommand::Run(Console& console, const Invocation& invocation) {
-    const auto ingredientId =
-        invocation.args.size() == 1 ? ParseId(invocation.args[0]) : std::nullopt;
-    if (!ingredientId) {
-        console.ErrorLine("usage: ovlnutriimport clear INGRED_ID (a whole number)");
-        return kExitUsage;
-    }
-    Session session(console);
-    if (const int code = session.Start(invocation); code != kExitDone)
-        return code;
-    return session.Guard([&] {
-        if (!session.RequireIngredient(*ingredientId))
-            return kExitFailed;
-        ImportContext context = session.MakeImportContext();
-        session.PrintValues(ClearIngredient(context, *ingredientId));
-        return kExitDone;
-    });
+ClearCommand::ClearCommand()
+    : Command("clear", "INGRED_ID",
+              "Clears what imports wrote into an ingredient, then prints its values text.",
+              " (a whole number)") {}
+
+void ClearCommand::DeclareArguments(CLI::App& command) {
+    AddIdArgument(command, "INGRED_ID", m_nIngredientId, "The ingredient")->required();
+}
+
+int ClearCommand::Run(Console& console, Session& session) {
+    return PrintValuesOrMissing(console, session.Actions().Clear(m_nIngredientId));
 }
 
 } // namespace ovl::cli

@@ -2,14 +2,20 @@
 
 #include "cli/Command.h"
 
+#include <cstdint>
+
 namespace ovl::cli {
 
-// The comparison mark of the two value panes and a line-by-line diff of them.
+// Compares a product's detail with an ingredient's values: the mark, then the lines that differ.
 class CompareCommand : public Command {
 public:
-    const char* Name() const override { return "compare"; }
-    const char* Synopsis() const override { return "PRODUCT_ID INGRED_ID"; }
-    int Run(Console& console, const Invocation& invocation) override;
+    CompareCommand();
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
+
+private:
+    std::int32_t m_nProductId = 0;
+    std::int32_t m_nIngredientId = 0;
 };
 
 } // namespace ovl::cli

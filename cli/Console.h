@@ -10,7 +10,9 @@ namespace ovl::cli {
 // The terminal edge: code page 1252 text in, UTF-8 with LF line ends out.
 class Console {
 public:
-    Console(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+    // `terminal`: stderr is a terminal, where progress is drawn as a bar.
+    Console(std::ostream& out, std::ostream& err, bool terminal = false)
+        : m_out(out), m_err(err), m_bTerminal(terminal) {}
 
     // Writes a text and a line feed on stdout. CR LF pairs become LF.
     void PrintLine(const std::string& cp1252Text);
@@ -19,10 +21,12 @@ public:
 
     std::ostream& Out() { return m_out; }
     std::ostream& Err() { return m_err; }
+    bool IsTerminal() const { return m_bTerminal; }
 
 private:
     std::ostream& m_out;
     std::ostream& m_err;
+    bool m_bTerminal;
 };
 
 // Text of the terminal as UTF-8 with LF line ends.

@@ -1,29 +1,28 @@
 #include "cli/IngredientCommand.h"
 
+#include "app/NotFound.h"
 #include "cli/Arguments.h"
-#include "cli/ExitCode.h"
+#include "cli/PaneText.h"
 #include "cli/Session.h"
-#include "import/IngredientOperations.h"
+
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
-int IngredientCommand::Run(Console& console, const Invocation& invocation) {
-    const auto ingredientId =
-        invocation.args.size() == 1 ? ParseId(invocation.args[0]) : std::nullopt;
-    if (!ingredientId) {
-        console.ErrorLine("usage: ovlnutriimport ingredient INGRED_ID (a whole number)");
-        return kExitUsage;
-    }
-    Session session(console);
-    if (const int code = session.Start(invocation); code != kExitDone)
-        return code;
-    return session.Guard([&] {
-        ImportContext context = session.MakeImportContext();
-        if (!session.RequireIngredient(*ingredientId))
-            return kExitFailed;
-        session.PrintValues(BuildIngredientValuesText(context, *ingredientId));
-        return kExitDone;
-    });
+IngredientCommand::IngredientCommand()
+    : Command("ingredient", "INGRED_ID",
+              "The values text of one ingredient, as the window's right pane holds it.",
+              " (a whole number)") {}
+
+void IngredientCommand::DeclareArguments(CLI::App& command) {
+    AddIdArgument(command, "INGRED_ID", m_nIngredientId, "The ingredient")->required();
+}
+
+int IngredientCommand::Run(Console& console, Session& session) {
+    auto values = session.Actions().ShowIngredient(m_nIngredientId);
+    if (!values)
+        return PrintValuesOrMissing(console, NotFound::Ingredient(m_nIngredientId));
+    return PrintValuesOrMissing(console, std::move(*values));
 }
 
 } // namespace ovl::cli

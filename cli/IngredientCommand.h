@@ -2,14 +2,19 @@
 
 #include "cli/Command.h"
 
+#include <cstdint>
+
 namespace ovl::cli {
 
-// The values text of one ingredient, as the right pane holds it.
+// The values text of one ingredient, as the window's right pane holds it.
 class IngredientCommand : public Command {
 public:
-    const char* Name() const override { return "ingredient"; }
-    const char* Synopsis() const override { return "INGRED_ID"; }
-    int Run(Console& console, const Invocation& invocation) override;
+    IngredientCommand();
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
+
+private:
+    std::int32_t m_nIngredientId = 0;
 };
 
 } // namespace ovl::cli

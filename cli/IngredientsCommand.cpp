@@ -2,31 +2,32 @@
 
 #include "cli/ExitCode.h"
 #include "cli/Session.h"
-#include "ui/IngredientList.h"
+
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
-int IngredientsCommand::Run(Console& console, const Invocation& invocation) {
-    if (invocation.args.size() != 1) {
-        console.ErrorLine("usage: ovlnutriimport ingredients FILTER");
+IngredientsCommand::IngredientsCommand()
+    : Command("ingredients", "FILTER",
+              "The local ingredients whose name or code contains the filter, as the window's right "
+              "list shows them.") {}
+
+void IngredientsCommand::DeclareArguments(CLI::App& command) {
+    command.add_option("FILTER", m_strFilter, "Part of a name or code, two characters at least")
+        ->required();
+}
+
+int IngredientsCommand::Run(Console& console, Session& session) {
+    const auto list =
+        session.Actions().ListIngredients(m_strFilter, LocalSortKeySetting(session.Settings()));
+    if (!list) {
+        console.ErrorLine("error: the filter needs at least two characters");
         return kExitUsage;
     }
-    Session session(console);
-    if (const int code = session.Start(invocation); code != kExitDone)
-        return code;
-    CovlnutriimportApp& app = session.App();
-    return session.Guard([&] {
-        const auto list = FillIngredientList(*app.m_pLocalDb, app.m_nLangue, invocation.args[0],
-                                             LocalSortKeySetting(app.Settings()));
-        if (!list) {
-            console.ErrorLine("error: the filter needs at least two characters");
-            return kExitUsage;
-        }
-        for (const IngredientRow& row : list->m_rows)
-            console.PrintLine(std::to_string(row.ingredientId) + '\t' + row.name + '\t' + row.code);
-        console.PrintLine(list->m_strCountText);
-        return kExitDone;
-    });
+    for (const IngredientRow& row : list->m_rows)
+        console.PrintLine(std::to_string(row.ingredientId) + '\t' + row.name + '\t' + row.code);
+    console.PrintLine(list->m_strCountText);
+    return kExitDone;
 }
 
 } // namespace ovl::cli

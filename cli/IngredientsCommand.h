@@ -2,14 +2,20 @@
 
 #include "cli/Command.h"
 
+#include <string>
+
 namespace ovl::cli {
 
-// The local ingredient list of the window for a filter text.
+// The local ingredients whose name or code contains the filter, as the window's right list shows
+// them.
 class IngredientsCommand : public Command {
 public:
-    const char* Name() const override { return "ingredients"; }
-    const char* Synopsis() const override { return "FILTER"; }
-    int Run(Console& console, const Invocation& invocation) override;
+    IngredientsCommand();
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
+
+private:
+    std::string m_strFilter;
 };
 
 } // namespace ovl::cli

@@ -4,6 +4,8 @@
 #include "app/MessageCatalogue.h"
 #include "cli/ExitCode.h"
 
+#include <CLI/CLI.hpp>
+
 #include <ostream>
 
 namespace ovl::cli {
@@ -26,17 +28,18 @@ std::string Escaped(const std::string& text) {
 
 } // namespace
 
-int MessagesCommand::Run(Console& console, const Invocation& invocation) {
-    int language = 0;
-    const auto& args = invocation.args;
-    if (args.size() == 2 && args[0] == "--lang" && args[1].size() == 1 && args[1][0] >= '0' &&
-        args[1][0] <= '4') {
-        language = args[1][0] - '0';
-    } else if (!args.empty()) {
-        console.ErrorLine("usage: ovlnutriimport messages [--lang N], N from 0 to 4");
-        return kExitUsage;
-    }
-    const int offset = LanguageOffsetOf(language);
+MessagesCommand::MessagesCommand()
+    : Command("messages", "[--lang N]",
+              "Prints the catalogue texts of one language, one line each.", ", N from 0 to 4") {}
+
+void MessagesCommand::DeclareArguments(CLI::App& command) {
+    command.add_option("--lang", m_strLanguage, "The language index: 0 French ... 4 Italian")
+        ->type_name("N")
+        ->check(CLI::IsMember({"0", "1", "2", "3", "4"}));
+}
+
+int MessagesCommand::RunOffline(Console& console) {
+    const int offset = LanguageOffsetOf(m_strLanguage[0] - '0');
     for (int id : MessageCatalogue::Instance().Ids()) {
         if (id < 2000 || id > 2999)
             continue;

@@ -2,14 +2,20 @@
 
 #include "cli/Command.h"
 
+#include <string>
+
 namespace ovl::cli {
 
-// Prints the message catalogue of one language, for translators; needs no database.
+// Prints the catalogue texts of one language, one line each.
 class MessagesCommand : public Command {
 public:
-    const char* Name() const override { return "messages"; }
-    const char* Synopsis() const override { return "[--lang N]"; }
-    int Run(Console& console, const Invocation& invocation) override;
+    MessagesCommand();
+    void DeclareArguments(CLI::App& command) override;
+    bool NeedsDatabases() const override { return false; }
+    int RunOffline(Console& console) override;
+
+private:
+    std::string m_strLanguage = "0";
 };
 
 } // namespace ovl::cli

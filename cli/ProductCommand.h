@@ -2,14 +2,19 @@
 
 #include "cli/Command.h"
 
+#include <cstdint>
+
 namespace ovl::cli {
 
 // The detail text of one reference product, as the window's left pane holds it.
 class ProductCommand : public Command {
 public:
-    const char* Name() const override { return "product"; }
-    const char* Synopsis() const override { return "PRODUCT_ID"; }
-    int Run(Console& console, const Invocation& invocation) override;
+    ProductCommand();
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
+
+private:
+    std::int32_t m_nProductId = 0;
 };
 
 } // namespace ovl::cli

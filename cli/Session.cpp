@@ -1,14 +1,6 @@
 #include "cli/Session.h"
 
-#include "central/ProdCache.h"
-#include "central/ProductDetail.h"
 #include "cli/ExitCode.h"
-#include "import/IngredientOperations.h"
-#include "import/LegalNamesUpdate.h"
-#include "import/ReferenceImport.h"
-#include "platform/DbException.h"
-
-#include <stdexcept>
 
 namespace ovl::cli {
 
@@ -34,19 +26,13 @@ private:
 
 Session::Session(Console& console, bool answerYes)
     : m_console(console), m_messages(console, answerYes),
-      m_settings(IniSettingsStore::DefaultPath(), [&console](const std::string& problem) {
-          console.ErrorLine("warning: " + problem);
-      }) {}
+      m_root(m_messages,
+             [&console](const std::string& problem) { console.ErrorLine("warning: " + problem); }) {
+}
 
-int Session::Start(const Invocation& invocation, TermsGate* terms) {
-    AppEnvironment env;
-    env.settings = &m_settings;
-    env.registry = &m_registry;
-    env.messages = &m_messages;
-    m_pApp = std::make_unique<CovlnutriimportApp>(env);
-
+int Session::Start(const std::vector<std::string>& startupArgs, TermsGate* terms) {
     RefuseTerms refuse(m_console);
-    switch (m_pApp->Start(invocation.startupArgs, terms ? *terms : refuse)) {
+    switch (m_root.Start(startupArgs, terms ? *terms : refuse)) {
     case CovlnutriimportApp::StartResult::Ready:
         return kExitDone;
     case CovlnutriimportApp::StartResult::AnotherInstance:
@@ -54,58 +40,14 @@ int Session::Start(const Invocation& invocation, TermsGate* terms) {
         return kExitAnotherCopy;
     case CovlnutriimportApp::StartResult::CentralFailed:
     case CovlnutriimportApp::StartResult::LocalFailed:
+        // The fixed message says which database; the driver's text says why.
+        if (!App().StartFailure().empty())
+            m_console.ErrorLine("reason: " + App().StartFailure());
+        break;
     case CovlnutriimportApp::StartResult::TermsRefused:
         break;
     }
     return kExitStartRefused;
-}
-
-ImportContext Session::MakeImportContext() {
-    CovlnutriimportApp& app = *m_pApp;
-    return ImportContext{*app.m_pLocalDb, *app.m_pCentralDb,   app,  m_messages,
-                         app.m_nLangue,   app.m_nDatabaseType, false};
-}
-
-bool Session::RequireIngredient(std::int32_t ingredientId) {
-    if (IngredientExists(*m_pApp->m_pLocalDb, ingredientId))
-        return true;
-    m_console.ErrorLine("error: no ingredient has the identifier " + std::to_string(ingredientId));
-    return false;
-}
-
-bool Session::RequireProduct(std::int32_t productId) {
-    if (m_pApp->ProdCache().FindRow(productId) >= 0)
-        return true;
-    m_console.ErrorLine("error: no reference product has the identifier " +
-                        std::to_string(productId));
-    return false;
-}
-
-IngredientValues Session::ImportProduct(std::int32_t productId, std::int32_t ingredientId) {
-    ImportContext context = MakeImportContext();
-    IngredientValues values = ImportReferenceProduct(context, ingredientId, productId);
-    if (context.m_bUpdateLegalNames)
-        UpdateLegalSalesNames(context);
-    return values;
-}
-
-void Session::PrintValues(const IngredientValues& values) {
-    std::string text = MarkMissingValues(values.m_strText);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    m_console.PrintLine(text);
-}
-
-int Session::Guard(const std::function<int()>& work) {
-    try {
-        return work();
-    } catch (const db::DbException& e) {
-        m_messages.ShowMessage(e.Message(), MessageIcon::Error);
-        return kExitFailed;
-    } catch (const std::invalid_argument& e) {
-        m_console.ErrorLine(std::string("error: ") + e.what());
-        return kExitFailed;
-    }
 }
 
 } // namespace ovl::cli

@@ -4,7 +4,7 @@
 #include "cli/ExitCode.h"
 #include "cli/Session.h"
 
-#include <ostream>
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
@@ -17,34 +17,33 @@ const char* LanguageName(int index) {
 
 } // namespace
 
-int StatusCommand::Run(Console& console, const Invocation& invocation) {
-    if (!invocation.args.empty()) {
-        console.ErrorLine("usage: ovlnutriimport status");
-        return kExitUsage;
-    }
-    Session session(console);
-    if (const int code = session.Start(invocation); code != kExitDone)
-        return code;
-    CovlnutriimportApp& app = session.App();
-    const CentralStatus& status = app.m_status;
+StatusCommand::StatusCommand()
+    : Command("status", "", "Prints what the start-up found in both databases.") {}
+
+void StatusCommand::DeclareArguments(CLI::App&) {}
+
+int StatusCommand::Run(Console& console, Session& session) {
+    const CovlnutriimportApp& app = session.App();
+    const CentralStatus& status = app.Status();
     std::string product, file;
     GetFileVersions(product, file);
 
     auto line = [&console](const std::string& label, const std::string& value) {
         console.PrintLine(label + ":\t" + value);
     };
+    const bool server = app.DatabaseType() == 0;
     line("Program version", product);
     line("Central server", status.m_strServerName);
     line("Central schema version", "1.0.0.0");
     line("Central program-data version", status.m_bCentralV12 ? "1.2.0.0" : "1.1.0.0");
     line("Central data release", std::to_string(status.m_nCentralRelease));
-    line("Local data source", app.m_nDatabaseType == 0 ? app.m_strSrvDsn : app.m_strLocalDsn);
-    line("Local database type", std::to_string(app.m_nDatabaseType) +
-                                    (app.m_nDatabaseType == 0 ? " (server)" : " (file)"));
-    line("Local version", ReadLocalVersionText(*app.m_pLocalDb));
-    line("Local data release", std::to_string(ReadLocalDataRelease(*app.m_pLocalDb)));
-    line("Language", std::to_string(app.m_nLangue) + " (" + LanguageName(app.m_nLangue) + ")");
-    line("Account id", std::to_string(app.m_nAccountId));
+    line("Local data source", server ? app.SrvDsn() : app.LocalDsn());
+    line("Local database type",
+         std::to_string(app.DatabaseType()) + (server ? " (server)" : " (file)"));
+    line("Local version", ReadLocalVersionText(app.LocalDb()));
+    line("Local data release", std::to_string(ReadLocalDataRelease(app.LocalDb())));
+    line("Language", std::to_string(app.Language()) + " (" + LanguageName(app.Language()) + ")");
+    line("Account id", std::to_string(app.AccountId()));
     return kExitDone;
 }
 

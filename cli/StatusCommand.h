@@ -7,9 +7,9 @@ namespace ovl::cli {
 // Prints what the start-up found in both databases.
 class StatusCommand : public Command {
 public:
-    const char* Name() const override { return "status"; }
-    const char* Synopsis() const override { return ""; }
-    int Run(Console& console, const Invocation& invocation) override;
+    StatusCommand();
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
 };
 
 } // namespace ovl::cli

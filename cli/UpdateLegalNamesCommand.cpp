@@ -3,7 +3,8 @@
 #include "app/Language.h"
 #include "cli/ExitCode.h"
 #include "cli/Session.h"
-#include "import/LegalNamesUpdate.h"
+
+#include <CLI/CLI.hpp>
 
 namespace ovl::cli {
 
@@ -31,22 +32,16 @@ private:
 
 } // namespace
 
-int UpdateLegalNamesCommand::Run(Console& console, const Invocation& invocation) {
-    if (!invocation.args.empty()) {
-        console.ErrorLine("usage: ovlnutriimport update-legal-names");
-        return kExitUsage;
-    }
-    Session session(console);
-    if (const int code = session.Start(invocation); code != kExitDone)
-        return code;
-    return session.Guard([&] {
-        ImportContext context = session.MakeImportContext();
-        ClosingMessageOnStdout messages(console, session.Messages());
-        ImportContext update{context.local,         context.central,      context.caches, messages,
-                             context.languageIndex, context.databaseType, false};
-        UpdateLegalSalesNames(update);
-        return kExitDone;
-    });
+UpdateLegalNamesCommand::UpdateLegalNamesCommand()
+    : Command("update-legal-names", "",
+              "Brings the local legal sales names up to date with the central ones.") {}
+
+void UpdateLegalNamesCommand::DeclareArguments(CLI::App&) {}
+
+int UpdateLegalNamesCommand::Run(Console& console, Session& session) {
+    ClosingMessageOnStdout messages(console, session.Messages());
+    session.Actions().UpdateLegalNames(messages);
+    return kExitDone;
 }
 
 } // namespace ovl::cli

@@ -7,9 +7,9 @@ namespace ovl::cli {
 // Brings the local legal sales names up to date with the central ones.
 class UpdateLegalNamesCommand : public Command {
 public:
-    const char* Name() const override { return "update-legal-names"; }
-    const char* Synopsis() const override { return ""; }
-    int Run(Console& console, const Invocation& invocation) override;
+    UpdateLegalNamesCommand();
+    void DeclareArguments(CLI::App& command) override;
+    int Run(Console& console, Session& session) override;
 };
 
 } // namespace ovl::cli

@@ -1,17 +1,13 @@
-#include "cli/CommandLine.h"
+#include "cli/Main.h"
 #include "gui/WindowApp.h"
 
-#include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
     // No command: the window, when there is a display to show it on.
-    if (ovl::gui::WantsWindow(args) && ovl::gui::HasDisplay())
+    if (ovl::gui::WantsWindow(std::vector<std::string>(argv + 1, argv + argc)) &&
+        ovl::gui::HasDisplay())
         return ovl::gui::RunWindow(argc, argv);
-    std::ios::sync_with_stdio(false);
-    ovl::cli::Console console(std::cout, std::cerr);
-    ovl::cli::CommandLine commandLine;
-    const int code = commandLine.Run(console, args);
-    std::cout.flush();
-    return code;
+    return ovl::cli::Main(argc, argv);
 }

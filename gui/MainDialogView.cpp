@@ -7,7 +7,10 @@
 #include "gui/TermsDialog.h"
 #include "gui/WxText.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
+#include <wx/gauge.h>
 #include <wx/menu.h>
 #include <wx/richtooltip.h>
 #include <wx/utils.h>
@@ -86,6 +89,11 @@ void MainDialogView::MakeControls() {
     m_ingPane = std::make_unique<WxPane>(m_builder.Get<wxTextCtrl>(ids::kIngPane));
     m_timer1 = std::make_unique<WxTimer>(this, kTimer1);
     m_timer2 = std::make_unique<WxTimer>(this, kTimer2);
+
+    m_cacheProgress.m_gauge =
+        new wxGauge(this, wxID_ANY, 100, m_builder.Window(ids::kStatus)->GetPosition(),
+                    m_builder.Window(ids::kStatus)->GetSize());
+    m_cacheProgress.m_gauge->Hide();
 
     const wxColour darkBlue(0, 0, 192);
     for (int id : {ids::kIngredientsTitle, ids::kOwnValuesTitle, ids::kFilterTitle})
@@ -262,7 +270,25 @@ void MainDialogView::SetBusy(bool busy) {
             wxBeginBusyCursor();
     } else if (m_nBusy > 0 && --m_nBusy == 0) {
         wxEndBusyCursor();
+        m_cacheProgress.Hide();
     }
+}
+
+void MainDialogView::GaugeProgress::Update(std::size_t done, std::size_t total,
+                                          const std::string&) {
+    if (!m_gauge)
+        return;
+    const std::size_t range = total > 0 ? total : done + done / 2 + 1;
+    m_gauge->SetRange(static_cast<int>(std::min<std::size_t>(range, 1u << 30)));
+    m_gauge->SetValue(static_cast<int>(std::min(done, range)));
+    m_gauge->Show();
+    // Painted now: the build runs on this thread until the cache is complete.
+    m_gauge->Update();
+}
+
+void MainDialogView::GaugeProgress::Hide() {
+    if (m_gauge && m_gauge->IsShown())
+        m_gauge->Hide();
 }
 
 bool MainDialogView::RunTermsReview() {

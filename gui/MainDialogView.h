@@ -5,6 +5,7 @@
 #include "ui/MainDialog.h"
 
 #include <wx/dialog.h>
+#include <wx/gauge.h>
 #include <wx/timer.h>
 
 #include <memory>
@@ -28,6 +29,7 @@ public:
     void EndDialog() override;
     void Beep() override;
     void SetBusy(bool busy) override;
+    ProgressObserver* CacheBuildProgress() override { return &m_cacheProgress; }
     bool RunTermsReview() override;
     void RunAbout() override;
     std::optional<ui::CreatedIngredient> RunCreateIngredient(std::int32_t productId) override;
@@ -37,6 +39,15 @@ public:
                         const std::string& supplier, const std::string& reference) override;
 
 private:
+    // A bar over the status line while the product cache is read: the window is busy, but
+    // not frozen.
+    class GaugeProgress : public ProgressObserver {
+    public:
+        void Update(std::size_t done, std::size_t total, const std::string& text) override;
+        void Hide();
+        wxGauge* m_gauge = nullptr;
+    };
+
     // The lists are made before the window logic whose models they draw from.
     class ForwardingModel : public ui::ListModel {
     public:
@@ -69,6 +80,7 @@ private:
     std::unique_ptr<WxTimer> m_timer1, m_timer2;
     WxClipboard m_clipboard;
     ForwardingModel m_refModel, m_localModel;
+    GaugeProgress m_cacheProgress;
     std::unique_ptr<ui::CovlnutriimportDlg> m_pLogic;
 
     // The panes' tooltips have a title and an icon: shown after the mouse rests on a pane.

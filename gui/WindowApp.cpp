@@ -1,14 +1,11 @@
 #include "gui/WindowApp.h"
 
-#include "app/AppActions.h"
-#include "app/OvlNutriImportApp.h"
+#include "app/AppRoot.h"
 #include "gui/MainDialogView.h"
 #include "gui/TermsDialog.h"
 #include "gui/WxMessageSink.h"
 #include "gui/WxText.h"
 #include "platform/DbException.h"
-#include "platform/IniSettingsStore.h"
-#include "platform/RegistryFile.h"
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>
@@ -40,42 +37,35 @@ class WindowApp : public wxApp {
 public:
     bool OnInit() override {
         SetAppName("ovlnutriimport");
-        m_pSettings = std::make_unique<IniSettingsStore>(
-            IniSettingsStore::DefaultPath(), [this](const std::string& problem) {
-                m_messages.ShowMessage(problem, MessageIcon::Exclamation);
-            });
-        AppEnvironment env;
-        env.settings = m_pSettings.get();
-        env.registry = &m_registry;
-        env.messages = &m_messages;
-        m_pApp = std::make_unique<CovlnutriimportApp>(env);
-        DialogTermsGate terms(*m_pSettings);
+        m_pRoot = std::make_unique<AppRoot>(m_messages, [this](const std::string& problem) {
+            m_messages.ShowMessage(problem, MessageIcon::Exclamation);
+        });
+        DialogTermsGate terms(m_pRoot->Settings());
         std::vector<std::string> args;
         for (int i = 1; i < argc; ++i)
             args.push_back(FromWx(argv[i]));
-        const auto result = m_pApp->Start(args, terms);
+        const auto result = m_pRoot->Start(args, terms);
         if (result != CovlnutriimportApp::StartResult::Ready) {
             m_nExitCode = result == CovlnutriimportApp::StartResult::AnotherInstance
                               ? kExitAnotherCopy
                               : kExitStartRefused;
-            m_pApp->ShutDown();
-            return true; // OnRun ends at once with the exit code
+            m_pRoot->App().ShutDown();
+            m_pRoot.reset();
         }
-        m_pActions = std::make_unique<AppActions>(*m_pApp);
-        return true;
+        return true; // OnRun ends at once when the start-up was refused
     }
 
     int OnRun() override {
-        if (!m_pActions)
+        if (!m_pRoot)
             return m_nExitCode;
         {
-            MainDialogView window(nullptr, *m_pActions);
+            MainDialogView window(nullptr, m_pRoot->Actions());
             SetTopWindow(&window);
             window.ShowModal();
             SetTopWindow(nullptr);
         }
-        m_pActions.reset();
-        m_pApp->ShutDown();
+        m_pRoot->App().ShutDown();
+        m_pRoot.reset();
         return kExitDone;
     }
 
@@ -94,10 +84,7 @@ public:
 
 private:
     WxMessageSink m_messages;
-    RegistryFile m_registry;
-    std::unique_ptr<IniSettingsStore> m_pSettings;
-    std::unique_ptr<CovlnutriimportApp> m_pApp;
-    std::unique_ptr<AppActions> m_pActions;
+    std::unique_ptr<AppRoot> m_pRoot;
     int m_nExitCode = kExitDone;
 };
 

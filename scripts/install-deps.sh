@@ -7,6 +7,7 @@ packages=(
   unixodbc unixodbc-dev odbc-mariadb libsqliteodbc sqlite3
   mariadb-server mariadb-client
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcli11-dev
   libwxgtk3.2-dev
   # The window's tests and screenshots: a virtual display, the dialog font, a screen grabber.
   xvfb xauth fonts-dejavu-core imagemagick

@@ -290,7 +290,9 @@ void CovlnutriimportDlg::FillCategoryCombo() {
 
 void CovlnutriimportDlg::RefreshReferenceList() {
     BusyScope busy(m_host);
-    App().ProdCache(); // the first search of the run builds it
+    // The first search of the run builds the product cache, showing how far it has come.
+    App().SetProgressObserver(m_host.CacheBuildProgress());
+    App().ProdCache();
     m_refRows.clear();
     m_c.refList.SetRowCount(0);
     UpdateReferenceCount();
@@ -527,8 +529,9 @@ void CovlnutriimportDlg::OnIngredientClick(int row) {
 
 void CovlnutriimportDlg::ImportInto(std::int32_t productId, std::int32_t ingredientId) {
     BusyScope busy(m_host);
-    const IngredientValues values = m_actions.Import(productId, ingredientId);
-    ShowValues(values);
+    // A row of the lists names the product and the ingredient; either may have gone since.
+    if (const auto values = m_actions.Import(productId, ingredientId))
+        ShowValues(*values);
 }
 
 void CovlnutriimportDlg::OnImport() {
@@ -546,7 +549,8 @@ void CovlnutriimportDlg::OnClear() {
     Guarded([&] {
         {
             BusyScope busy(m_host);
-            ShowValues(m_actions.Clear(ingredientId));
+            if (const auto values = m_actions.Clear(ingredientId))
+                ShowValues(*values);
         }
         m_c.clearButton.Enable(false);
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppActions.h"
+#include "app/Progress.h"
 #include "central/GrpIndex.h"
 #include "central/ProvCache.h"
 #include "ui/Controls.h"
@@ -57,6 +58,9 @@ public:
     virtual void Beep() = 0;
     // Shows or ends the wait cursor.
     virtual void SetBusy(bool busy) = 0;
+    // Where the first search's product cache build shows how far it has come; none by
+    // default.
+    virtual ProgressObserver* CacheBuildProgress() { return nullptr; }
     // The terms of use in review mode; true when the user accepts them again.
     virtual bool RunTermsReview() = 0;
     virtual void RunAbout() = 0;

@@ -1,7 +1,10 @@
 #include "app/Language.h"
+#include "app/OperationCancelled.h"
 #include "app/OvlNutriImportApp.h"
+#include "app/Progress.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/Statement.h"
+#include "tests/support/AppInternals.h"
 #include "tests/support/DatabaseTest.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/StartupFixture.h"
@@ -90,17 +93,17 @@ TEST_P(StartupTest, OpensBothDatabasesAndReadsTheStatus) {
     ASSERT_EQ(Start(), CovlnutriimportApp::StartResult::Ready)
         << testing::PrintToString(m_messages.m_messages);
     EXPECT_TRUE(m_messages.m_messages.empty());
-    EXPECT_NE(m_pApp->m_pCentralDb, nullptr);
-    ASSERT_NE(m_pApp->m_pLocalDb, nullptr);
-    EXPECT_EQ(m_pApp->m_status.m_strServerName, "central-test");
-    EXPECT_EQ(m_pApp->m_status.m_nCentralRelease, 12);
-    EXPECT_EQ(m_pApp->m_nDatabaseType, IsMariaDb() ? 0 : 1);
-    EXPECT_EQ(m_pApp->m_strSrvDsn, "OVLSRV");
-    EXPECT_EQ(m_pApp->m_strLocalDsn, "OVL");
-    EXPECT_EQ(m_pApp->m_nAccountId, 42);
+    EXPECT_NE(test::AppInternals(*m_pApp).CentralDb(), nullptr);
+    ASSERT_NE(test::AppInternals(*m_pApp).LocalDb(), nullptr);
+    EXPECT_EQ(m_pApp->Status().m_strServerName, "central-test");
+    EXPECT_EQ(m_pApp->Status().m_nCentralRelease, 12);
+    EXPECT_EQ(m_pApp->DatabaseType(), IsMariaDb() ? 0 : 1);
+    EXPECT_EQ(m_pApp->SrvDsn(), "OVLSRV");
+    EXPECT_EQ(m_pApp->LocalDsn(), "OVL");
+    EXPECT_EQ(m_pApp->AccountId(), 42);
     EXPECT_EQ(m_gate.m_nCalls, 0); // accepted before: no terms step
     m_pApp->ShutDown();
-    EXPECT_EQ(m_pApp->m_pCentralDb, nullptr);
+    EXPECT_EQ(test::AppInternals(*m_pApp).CentralDb(), nullptr);
 }
 
 TEST_P(StartupTest, ReservedRowsAreCreatedOnceAndNeverChanged) {
@@ -143,7 +146,7 @@ TEST_P(StartupTest, LanguageComesFromUserZero) {
         m_pDatabases->Local().RunStatements(std::string(c.rows) + ";\n");
         ASSERT_EQ(Start(), CovlnutriimportApp::StartResult::Ready)
             << c.rows << testing::PrintToString(m_messages.m_messages);
-        EXPECT_EQ(m_pApp->m_nLangue, c.language) << c.rows;
+        EXPECT_EQ(m_pApp->Language(), c.language) << c.rows;
         EXPECT_EQ(g_nLangOffset, c.language * 1000) << c.rows;
         m_pApp.reset();
     }
@@ -155,7 +158,7 @@ TEST_P(StartupTest, CentralFailuresEndTheStartWithTheDistantMessage) {
     EXPECT_EQ(Start(), CovlnutriimportApp::StartResult::CentralFailed);
     EXPECT_EQ(m_messages.m_messages,
               (std::vector<RecordedMessage>{{kCentralFailed, MessageIcon::Error}}));
-    EXPECT_EQ(m_pApp->m_pCentralDb, nullptr);
+    EXPECT_EQ(test::AppInternals(*m_pApp).CentralDb(), nullptr);
 
     setenv("OVLNUTRI_CENTRAL", m_pDatabases->CentralConnect().c_str(), 1);
     m_pDatabases->Central().RunStatements("UPDATE OVLSTATUS SET VARINTVALUE=1 WHERE VARID=4;\n");
@@ -203,6 +206,43 @@ TEST_P(StartupTest, ASecondCopyEndsAtOnceWithoutAMessage) {
     ASSERT_TRUE(other.Acquire());
     EXPECT_EQ(Start(), CovlnutriimportApp::StartResult::AnotherInstance);
     EXPECT_TRUE(m_messages.m_messages.empty());
+}
+
+// Records what the product cache build reports; cancels when told to.
+class RecordingProgress : public ProgressObserver {
+public:
+    void Update(std::size_t done, std::size_t total, const std::string&) override {
+        m_updates.emplace_back(done, total);
+    }
+    bool IsCancelled() const override { return m_bCancel; }
+
+    std::vector<std::pair<std::size_t, std::size_t>> m_updates;
+    bool m_bCancel = false;
+};
+
+TEST_P(StartupTest, ProductCacheBuildReportsItsRowsOnceAndStopsWhenCancelled) {
+    m_pDatabases->Central().RunStatements(
+        "INSERT INTO OVLNUTRIPROD (ID) VALUES (1), (2), (3);\n"
+        "INSERT INTO OVLNUTRIPROD_FR (ID, NAME) VALUES (1, 'a'), (2, 'b'), (3, 'c');\n");
+    ASSERT_EQ(Start(), CovlnutriimportApp::StartResult::Ready);
+    RecordingProgress progress;
+    progress.m_bCancel = true;
+    m_pApp->SetProgressObserver(&progress);
+    EXPECT_THROW(m_pApp->ProdCache(), OperationCancelled);
+    // The slot stayed empty: the next use builds again, without an observer now.
+    const size_t reports = progress.m_updates.size();
+    EXPECT_EQ(m_pApp->ProdCache().GetCount(), 3);
+    EXPECT_EQ(progress.m_updates.size(), reports);
+
+    m_pApp.reset();
+    ASSERT_EQ(Start(), CovlnutriimportApp::StartResult::Ready);
+    progress.m_bCancel = false;
+    progress.m_updates.clear();
+    m_pApp->SetProgressObserver(&progress);
+    EXPECT_EQ(m_pApp->ProdCache().GetCount(), 3);
+    m_pApp->ProdCache();
+    // Few rows: only the final report, all rows read of all.
+    EXPECT_EQ(progress.m_updates, (std::vector<std::pair<std::size_t, std::size_t>>{{3, 3}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, StartupTest, testing::Values(Backend::Sqlite, Backend::MariaDb),
@@ -253,9 +293,9 @@ TEST_P(DataSourceNameTest, SwitchesAndRegistryChooseTheNames) {
         m_pDatabases->WriteRegistry(c.registry);
         m_messages.m_messages.clear();
         ASSERT_EQ(Start(c.args), CovlnutriimportApp::StartResult::Ready) << name;
-        EXPECT_EQ(m_pApp->m_strSrvDsn, c.srvDsn) << name;
-        EXPECT_EQ(m_pApp->m_strLocalDsn, c.localDsn) << name;
-        EXPECT_EQ(m_pApp->m_nDatabaseType, c.databaseType) << name;
+        EXPECT_EQ(m_pApp->SrvDsn(), c.srvDsn) << name;
+        EXPECT_EQ(m_pApp->LocalDsn(), c.localDsn) << name;
+        EXPECT_EQ(m_pApp->DatabaseType(), c.databaseType) << name;
         EXPECT_EQ(m_messages.m_messages.size(), c.messages) << name;
         m_pApp.reset();
     }
