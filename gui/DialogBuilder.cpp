@@ -14,6 +14,18 @@ namespace ovl::gui {
 
 using ui::ControlKind;
 
+namespace {
+
+// Templates name OK and Cancel 1 and 2; the toolkit has identifiers of its own for them.
+int ToolkitId(int templateId) {
+    return templateId == 1 ? wxID_OK : templateId == 2 ? wxID_CANCEL : templateId;
+}
+int TemplateId(int id) {
+    return id == wxID_OK ? 1 : id == wxID_CANCEL ? 2 : id;
+}
+
+} // namespace
+
 DialogBuilder::DialogBuilder(wxDialog* dialog, const ui::DialogTemplate& layout)
     : m_dialog(dialog), m_layout(layout) {
     m_dialog->SetFont(DialogFont());
@@ -52,7 +64,7 @@ void DialogBuilder::Build(const std::function<std::string(const ui::ControlSpec&
 }
 
 wxWindow* DialogBuilder::Window(int id) const {
-    const auto found = m_windows.find(id);
+    const auto found = m_windows.find(TemplateId(id));
     return found == m_windows.end() ? nullptr : found->second;
 }
 
@@ -65,7 +77,7 @@ wxWindow* DialogBuilder::Make(const ui::ControlSpec& spec, const wxString& text,
     const wxPoint at = rect.GetPosition();
     const wxSize size = rect.GetSize();
     wxWindow* parent = m_dialog;
-    const int id = spec.id;
+    const int id = ToolkitId(spec.id);
     switch (spec.kind) {
     case ControlKind::EditableCombo:
         return new wxComboBox(parent, id, text, at, size, 0, nullptr, wxCB_DROPDOWN);
