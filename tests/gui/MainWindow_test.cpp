@@ -4,9 +4,11 @@
 #include "app/AppActions.h"
 #include "app/Language.h"
 #include "gui/MainDialogView.h"
+#include "gui/TermsDialog.h"
 #include "gui/WxMessageSink.h"
 #include "gui/WxText.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/MemorySettingsStore.h"
 #include "platform/TextConvert.h"
 #include "platform/RegistryFile.h"
 #include "tests/support/CliFixture.h"
@@ -22,6 +24,7 @@
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include <chrono>
@@ -212,6 +215,40 @@ TEST_P(MainWindowTest, SearchShowImportAndQuit) {
         wxExpectModal<wxMessageDialog>(wxID_NO).Describe("the quit question"));
     EXPECT_TRUE(m_pWindow->IsShown());
     EXPECT_EQ(mark->GetLabelText(), "=");
+}
+
+// The terms of use at first use: Accept only once both boxes are ticked, then recorded.
+TEST(TermsDialogTest, AcceptNeedsBothBoxes) {
+    MemorySettingsStore settings;
+    gui::TermsDialog dialog(nullptr, settings, 1, false);
+    wxUIActionSimulator sim;
+    bool enabledAtFirst = true, enabledWithOne = true, enabledWithBoth = false;
+    const auto click = [&](int id) {
+        wxWindow* window = dialog.FindWindow(id);
+        sim.MouseMove(window->GetScreenRect().GetPosition() + wxPoint(6, window->GetSize().y / 2));
+        wxYield();
+        sim.MouseClick();
+        WaitFor([] { return true; });
+        Pause(100);
+    };
+    // A run that goes wrong still ends the dialog.
+    wxTimer guard;
+    guard.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { dialog.EndModal(wxID_ABORT); });
+    guard.StartOnce(30000);
+    dialog.CallAfter([&] {
+        wxWindow* accept = dialog.FindWindow(wxID_OK);
+        enabledAtFirst = accept->IsEnabled();
+        click(1040);
+        enabledWithOne = accept->IsEnabled();
+        click(1039);
+        enabledWithBoth = accept->IsEnabled();
+        click(wxID_OK);
+    });
+    EXPECT_EQ(dialog.ShowModal(), wxID_OK);
+    EXPECT_FALSE(enabledAtFirst);
+    EXPECT_FALSE(enabledWithOne);
+    EXPECT_TRUE(enabledWithBoth);
+    EXPECT_EQ(settings.GetInt("Config", "Conditions Accepted", -1), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Demo, MainWindowTest, testing::Values(Backend::Sqlite),
