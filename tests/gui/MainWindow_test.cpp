@@ -13,6 +13,7 @@
 #include "platform/RegistryFile.h"
 #include "tests/support/CliFixture.h"
 #include "tests/support/DatabaseTest.h"
+#include "tests/support/StartedApp.h"
 #include "ui/MainDialogLayout.h"
 
 #include <gtest/gtest.h>
@@ -89,18 +90,11 @@ protected:
         m_pSettings = std::make_unique<IniSettingsStore>(m_settingsPath);
         m_pRegistry = std::make_unique<RegistryFile>(Folder() / "config" / "Varnel" / "Ovalane" /
                                                      "registry.reg");
-        AppEnvironment env;
-        env.settings = m_pSettings.get();
-        env.registry = m_pRegistry.get();
-        env.messages = &m_messages;
         // The command line run beside the window takes the usual lock.
-        env.lockFolder = Folder() / "window-lock";
-        std::filesystem::create_directories(env.lockFolder);
-        m_pApp = std::make_unique<CovlnutriimportApp>(env);
-        struct Accept : TermsGate {
-            bool AcceptTerms(int) override { return true; }
-        } accept;
-        ASSERT_EQ(m_pApp->Start({}, accept), CovlnutriimportApp::StartResult::Ready);
+        const auto lockFolder = Folder() / "window-lock";
+        std::filesystem::create_directories(lockFolder);
+        m_pApp = test::StartApplication(*m_pSettings, *m_pRegistry, m_messages, lockFolder);
+        ASSERT_TRUE(m_pApp) << "the start-up did not reach the window";
         m_pActions = std::make_unique<AppActions>(*m_pApp);
         m_pWindow = new gui::MainDialogView(nullptr, *m_pActions);
         m_pWindow->Show();

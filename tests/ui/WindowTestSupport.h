@@ -11,6 +11,7 @@
 #include "platform/RegistryFile.h"
 #include "tests/support/CliFixture.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/StartedApp.h"
 #include "tests/support/StartupFixture.h"
 #include "ui/MainDialog.h"
 
@@ -212,16 +213,9 @@ protected:
     // Starts the application and opens the window logic.
     void OpenWindow() {
         m_pRegistry = std::make_unique<RegistryFile>(m_pDatabases->RegistryPath());
-        AppEnvironment env;
-        env.settings = &m_settings;
-        env.registry = m_pRegistry.get();
-        env.messages = &m_messages;
-        env.lockFolder = m_pDatabases->Folder().Path();
-        m_pApp = std::make_unique<CovlnutriimportApp>(env);
-        struct Accept : TermsGate {
-            bool AcceptTerms(int) override { return true; }
-        } accept;
-        ASSERT_EQ(m_pApp->Start({}, accept), CovlnutriimportApp::StartResult::Ready);
+        m_pApp = StartApplication(m_settings, *m_pRegistry, m_messages,
+                                  m_pDatabases->Folder().Path());
+        ASSERT_TRUE(m_pApp) << "the start-up did not reach the window";
         m_pActions = std::make_unique<AppActions>(*m_pApp);
         MakeDialog();
     }
