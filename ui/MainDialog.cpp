@@ -90,8 +90,8 @@ void CovlnutriimportDlg::Guarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const db::DbException& e) {
-        // As a handler's unhandled error: its text in a box, the window stays open.
-        m_host.SetBusy(false);
+        // As a handler's unhandled error: its text in a box, the window stays open. The wait
+        // cursor has ended with the scopes that showed it.
         App().Messages().ShowMessage(e.Message(), MessageIcon::Error);
     }
 }

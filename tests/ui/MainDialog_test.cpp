@@ -328,6 +328,32 @@ TEST_P(MainDialogTest, HostileInputBreaksNoQuery) {
     EXPECT_EQ(LocalCell(0, 0), "Huile d'olive vierge extra");
 }
 
+TEST_P(MainDialogTest, FirstSearchShowsTheCacheBuildProgress) {
+    OpenWindow(); // the window's first, empty, search builds the cache
+    ASSERT_FALSE(m_host.m_progress.m_updates.empty());
+    const auto [done, total] = m_host.m_progress.m_updates.back();
+    EXPECT_EQ(done, static_cast<std::size_t>(m_pApp->ProdCache().GetCount()));
+    EXPECT_TRUE(total == 0 || total == done);
+    const size_t updates = m_host.m_progress.m_updates.size();
+    Search("chocolat");
+    EXPECT_EQ(m_host.m_progress.m_updates.size(), updates); // built once per run
+}
+
+TEST_P(MainDialogTest, ADatabaseErrorIsShownAndTheWindowStaysOpen) {
+    OpenWindow();
+    m_pDatabases->Local().Connect()->ExecuteDirect("ALTER TABLE Ingredients RENAME TO Gone");
+    FilterLocal("choc");
+    ASSERT_EQ(m_messages.m_messages.size(), 1u);
+    EXPECT_EQ(m_messages.m_messages[0].icon, MessageIcon::Error);
+    EXPECT_NE(m_messages.m_messages[0].text.find("Ingredients"), std::string::npos)
+        << m_messages.m_messages[0];
+    EXPECT_FALSE(m_host.m_bEnded);
+    EXPECT_EQ(m_host.m_nBusyDepth, 0);
+    // The search still works.
+    Search("chocolat");
+    EXPECT_EQ(m_c->refList.GetRowCount(), 10);
+}
+
 OVL_INSTANTIATE_FOR_EVERY_BACKEND(MainDialogTest);
 
 } // namespace

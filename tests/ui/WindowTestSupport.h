@@ -133,7 +133,16 @@ struct MemoryClipboard : ui::Clipboard {
 };
 
 // The host's dialogs answer as the test sets them.
+struct RecordingProgress : ProgressObserver {
+    void Update(std::size_t done, std::size_t total, const std::string&) override {
+        m_updates.push_back({done, total});
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> m_updates;
+};
+
 struct FakeHost : ui::MainDialogHost {
+    ProgressObserver* CacheBuildProgress() override { return &m_progress; }
+    RecordingProgress m_progress;
     void SetTitle(const std::string& title) override { m_strTitle = title; }
     void EndDialog() override { m_bEnded = true; }
     void Beep() override { ++m_nBeeps; }
