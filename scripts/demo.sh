@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, creates the demo databases and runs the program's main job
-# on them (the window when a display is there, else a walkthrough of the commands): an embedded SQLite central database and an SQLite local Ovalane database.
+# Installs what is needed, builds, creates the demo databases (an embedded SQLite central
+# database and an SQLite local Ovalane database) and runs the program's main job on them: the
+# window when a display is there, else a walkthrough of the commands.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
