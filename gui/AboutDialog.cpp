@@ -20,8 +20,8 @@ AboutDialog::AboutDialog(wxWindow* parent, const CovlnutriimportApp& app)
     const ui::AboutLines lines = ui::MakeAboutLines(product, file, app.ServerName(),
                                                     app.RemoteDesktop(), app.DatabaseType());
     m_builder.Build(
-        [&](const ui::ControlSpec& spec) -> std::string {
-            switch (spec.id) {
+        [&](const ui::TemplateControl& control) -> std::string {
+            switch (control.id) {
             case 1020:
                 return lines.productLine;
             case 1022:
@@ -31,11 +31,11 @@ AboutDialog::AboutDialog(wxWindow* parent, const CovlnutriimportApp& app)
             case 1046:
                 return lines.databaseLine;
             default:
-                return spec.text;
+                return control.text;
             }
         },
-        [](wxWindow* owner, const ui::ControlSpec& spec) -> wxWindow* {
-            if (spec.kind != ui::ControlKind::Icon)
+        [](wxWindow* owner, const ui::TemplateControl& control) -> wxWindow* {
+            if (control.kind != ui::ControlKind::Icon)
                 return nullptr;
             return new wxStaticBitmap(owner, wxID_ANY, AppIconBitmap(32));
         });

@@ -20,7 +20,7 @@ CreateIngredientDialog::CreateIngredientDialog(wxWindow* parent, AppActions& act
                wxDefaultPosition, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
       m_actions(actions), m_context(actions.MakeImportContext()),
       m_creation(m_context, productId), m_builder(this, ui::CreateIngredientTemplate()) {
-    m_builder.Build([](const ui::ControlSpec& spec) { return spec.text; });
+    m_builder.Build([](const ui::TemplateControl& control) { return control.text; });
     m_builder.Window(kCodeLabel)->Hide();
     m_builder.Window(kReference)->Hide();
 

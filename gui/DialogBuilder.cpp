@@ -51,15 +51,15 @@ wxRect DialogBuilder::PixelRect(const ui::Rect& dialogUnits) const {
     return wxRect(px.x, px.y, px.width, px.height);
 }
 
-void DialogBuilder::Build(const std::function<std::string(const ui::ControlSpec&)>& textOf,
+void DialogBuilder::Build(const std::function<std::string(const ui::TemplateControl&)>& textOf,
                           const Factory& factory) {
-    for (const ui::ControlSpec& spec : m_layout.controls) {
-        wxWindow* window = Make(spec, ToWx(textOf(spec)), factory);
+    for (const ui::TemplateControl& control : m_layout.controls) {
+        wxWindow* window = Make(control, ToWx(textOf(control)), factory);
         if (!window)
             continue;
-        if (spec.disabledAtStart)
+        if (control.disabledAtStart)
             window->Disable();
-        m_windows[spec.id] = window;
+        m_windows[control.id] = window;
     }
 }
 
@@ -68,17 +68,17 @@ wxWindow* DialogBuilder::Window(int id) const {
     return found == m_windows.end() ? nullptr : found->second;
 }
 
-wxWindow* DialogBuilder::Make(const ui::ControlSpec& spec, const wxString& text,
+wxWindow* DialogBuilder::Make(const ui::TemplateControl& control, const wxString& text,
                               const Factory& factory) {
-    wxRect rect = PixelRect(spec.rect);
+    wxRect rect = PixelRect(control.rect);
     // A drop-down's height in the template includes its open list.
-    if (spec.kind == ControlKind::EditableCombo || spec.kind == ControlKind::ListCombo)
+    if (control.kind == ControlKind::EditableCombo || control.kind == ControlKind::ListCombo)
         rect.SetHeight(PixelRect({0, 0, 0, 14}).GetHeight());
     const wxPoint at = rect.GetPosition();
     const wxSize size = rect.GetSize();
     wxWindow* parent = m_dialog;
-    const int id = ToolkitId(spec.id);
-    switch (spec.kind) {
+    const int id = ToolkitId(control.id);
+    switch (control.kind) {
     case ControlKind::EditableCombo:
         return new wxComboBox(parent, id, text, at, size, 0, nullptr, wxCB_DROPDOWN);
     case ControlKind::ListCombo:
@@ -125,7 +125,7 @@ wxWindow* DialogBuilder::Make(const ui::ControlSpec& spec, const wxString& text,
                               wxTE_MULTILINE | wxTE_READONLY | wxTE_RICH2 | wxTE_WORDWRAP);
     case ControlKind::ListView:
     case ControlKind::Icon: {
-        wxWindow* window = factory ? factory(parent, spec) : nullptr;
+        wxWindow* window = factory ? factory(parent, control) : nullptr;
         if (window)
             window->SetSize(rect);
         return window;

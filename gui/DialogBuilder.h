@@ -14,7 +14,7 @@ namespace ovl::gui {
 class DialogBuilder {
 public:
     // Makes the controls the builder does not know how to make (the lists).
-    using Factory = std::function<wxWindow*(wxWindow* parent, const ui::ControlSpec& spec)>;
+    using Factory = std::function<wxWindow*(wxWindow* parent, const ui::TemplateControl& control)>;
 
     DialogBuilder(wxDialog* dialog, const ui::DialogTemplate& layout);
 
@@ -24,7 +24,7 @@ public:
     static ui::DialogBaseUnits BaseUnitsOf(const wxWindow* window);
 
     // `textOf` gives each control its text (a catalogue text or the template's).
-    void Build(const std::function<std::string(const ui::ControlSpec&)>& textOf,
+    void Build(const std::function<std::string(const ui::TemplateControl&)>& textOf,
                const Factory& factory = {});
 
     wxWindow* Window(int id) const;
@@ -32,7 +32,7 @@ public:
     wxRect PixelRect(const ui::Rect& dialogUnits) const;
 
 private:
-    wxWindow* Make(const ui::ControlSpec& spec, const wxString& text, const Factory& factory);
+    wxWindow* Make(const ui::TemplateControl& control, const wxString& text, const Factory& factory);
 
     wxDialog* m_dialog;
     const ui::DialogTemplate& m_layout;

@@ -46,12 +46,12 @@ MainDialogView::~MainDialogView() {
 
 void MainDialogView::MakeControls() {
     m_builder.Build(
-        [](const ui::ControlSpec& spec) {
-            if (spec.catalogueId == 0)
-                return spec.text;
-            std::string text = LoadLangString(spec.catalogueId);
+        [](const ui::TemplateControl& control) {
+            if (control.catalogueId == 0)
+                return control.text;
+            std::string text = LoadLangString(control.catalogueId);
             // The reset button's letters stand one per line.
-            if (spec.kind == ui::ControlKind::MultiLineButton) {
+            if (control.kind == ui::ControlKind::MultiLineButton) {
                 std::string lines;
                 for (char c : text)
                     if (c != '\r' && c != '\n')
@@ -60,12 +60,12 @@ void MainDialogView::MakeControls() {
             }
             return text;
         },
-        [&](wxWindow* parent, const ui::ControlSpec& spec) -> wxWindow* {
-            if (spec.kind != ui::ControlKind::ListView)
+        [&](wxWindow* parent, const ui::TemplateControl& control) -> wxWindow* {
+            if (control.kind != ui::ControlKind::ListView)
                 return nullptr;
             const ui::ListModel& model =
-                spec.id == ids::kRefList ? m_refModel : m_localModel;
-            return new WxVirtualList(parent, spec.id, model);
+                control.id == ids::kRefList ? m_refModel : m_localModel;
+            return new WxVirtualList(parent, control.id, model);
         });
 
     auto* supplierBox = m_builder.Get<wxComboBox>(ids::kSupplier);

@@ -19,8 +19,8 @@ TermsDialog::TermsDialog(wxWindow* parent, SettingsStore& settings, int language
     : wxDialog(parent, wxID_ANY, ToWx(LoadLangString(2035)), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
       m_builder(this, ui::TermsTemplate()), m_logic(settings) {
-    m_builder.Build([](const ui::ControlSpec& spec) {
-        return spec.catalogueId ? LoadLangString(spec.catalogueId) : spec.text;
+    m_builder.Build([](const ui::TemplateControl& control) {
+        return control.catalogueId ? LoadLangString(control.catalogueId) : control.text;
     });
     auto* pane = m_builder.Get<wxTextCtrl>(kPane);
     pane->SetValue(ToWx(ui::CConditionsDlg::DocumentText(languageIndex)));

@@ -2,8 +2,8 @@
 
 namespace ovl::ui {
 
-const ControlSpec* DialogTemplate::Find(int id) const {
-    for (const ControlSpec& control : controls)
+const TemplateControl* DialogTemplate::Find(int id) const {
+    for (const TemplateControl& control : controls)
         if (control.id == id)
             return &control;
     return nullptr;

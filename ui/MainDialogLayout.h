@@ -31,8 +31,8 @@ enum class ControlKind {
 
 // One control of a template: its identifier, kind, place in dialog units and text. A text
 // id of 0 means the control's text is set at run time (or is `text`).
-struct ControlSpec {
-    ControlSpec(int id_, ControlKind kind_, Rect rect_, int catalogueId_ = 0,
+struct TemplateControl {
+    TemplateControl(int id_, ControlKind kind_, Rect rect_, int catalogueId_ = 0,
                 std::string text_ = {}, bool disabledAtStart_ = false)
         : id(id_), kind(kind_), rect(rect_), catalogueId(catalogueId_), text(std::move(text_)),
           disabledAtStart(disabledAtStart_) {}
@@ -49,9 +49,9 @@ struct ControlSpec {
 struct DialogTemplate {
     int width = 0;
     int height = 0;
-    std::vector<ControlSpec> controls;
+    std::vector<TemplateControl> controls;
 
-    const ControlSpec* Find(int id) const;
+    const TemplateControl* Find(int id) const;
 };
 
 // Control identifiers of the main window.

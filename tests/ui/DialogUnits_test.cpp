@@ -32,7 +32,7 @@ TEST(DialogUnitsTest, MainWindowFitsALaptopScreenWithAnEightPointFont) {
     const Rect window = DialogToPixels({0, 0, main.width, main.height}, {7, 13});
     EXPECT_LE(window.width, 1366);
     EXPECT_LE(window.height + 40, 768); // with a title bar
-    for (const ControlSpec& control : main.controls) {
+    for (const TemplateControl& control : main.controls) {
         EXPECT_LE(control.rect.x + control.rect.width, main.width) << control.id;
         EXPECT_LE(control.rect.y + control.rect.height,
                   control.kind == ControlKind::EditableCombo ||
