@@ -17,7 +17,6 @@
 #include "ui/ReferenceSortKeys.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace ovl::ui {
 
@@ -37,13 +36,6 @@ const Colour kGreen = Colour::Rgb(0, 192, 0);
 const Colour kOrange = Colour::Rgb(255, 128, 0);
 const Colour kRed = Colour::Rgb(255, 0, 0);
 const Colour kDarkRed = Colour::Rgb(192, 0, 0);
-
-std::string CountText(int count) {
-    const std::string format = LoadLangString(count > 1 ? 2022 : 2021);
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, format.c_str(), count);
-    return buffer;
-}
 
 std::vector<std::string> Headings(const int* ids, int count) {
     std::vector<std::string> headings;
@@ -102,8 +94,8 @@ void CovlnutriimportDlg::OnInitDialog() {
     Guarded([&] {
         m_host.SetTitle(TitleText());
         ShowStatus();
-        m_c.refCount.SetText(CountText(0));
-        m_c.localCount.SetText(CountText(0));
+        m_c.refCount.SetText(ReferenceCountText(0));
+        m_c.localCount.SetText(ReferenceCountText(0));
         m_c.refList.SetColumns(Headings(kRefHeadings, kRefColumns));
         m_c.localList.SetColumns(Headings(kLocalHeadings, kLocalColumns));
         RestoreListSettings();
@@ -321,7 +313,7 @@ void CovlnutriimportDlg::RefreshReferenceList() {
 
 void CovlnutriimportDlg::UpdateReferenceCount() {
     m_nRefCount = m_c.refList.GetRowCount();
-    m_c.refCount.SetText(CountText(m_nRefCount));
+    m_c.refCount.SetText(ReferenceCountText(m_nRefCount));
 }
 
 void CovlnutriimportDlg::SortReferenceRows() {
@@ -415,10 +407,11 @@ void CovlnutriimportDlg::RefreshLocalList() {
     m_c.localList.SetRowCount(0);
     auto content = FillIngredientList(App().LocalDb(), App().Language(), m_strLocalFilter,
                                       m_nLocalSortKey);
-    if (content)
+    if (content) {
         m_localRows = std::move(content->m_rows);
+        m_c.localCount.SetText(content->m_strCountText);
+    }
     m_c.localList.SetRowCount(static_cast<int>(m_localRows.size()));
-    m_c.localCount.SetText(CountText(static_cast<int>(m_localRows.size())));
     m_c.ingPane.SetContent({}, {});
     CompareValueTexts();
     m_c.importButton.Enable(false);
