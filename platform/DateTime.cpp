@@ -34,11 +34,27 @@ std::string DateTime::ToString() const {
 }
 
 DateTime DateTime::Now() {
-    const std::time_t now = std::time(nullptr);
+    return FromCalendarTime(static_cast<std::int64_t>(std::time(nullptr)));
+}
+
+DateTime DateTime::FromCalendarTime(std::int64_t seconds) {
+    const std::time_t time = static_cast<std::time_t>(seconds);
     std::tm local{};
-    localtime_r(&now, &local);
+    localtime_r(&time, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+std::int64_t DateTime::ToCalendarTime() const {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_hour = hour;
+    tm.tm_min = minute;
+    tm.tm_sec = second;
+    tm.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&tm));
 }
 
 double DateTime::ToAutomationDate() const {

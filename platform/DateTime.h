@@ -23,6 +23,9 @@ struct DateTime {
     std::string ToString() const;
     // The current local time.
     static DateTime Now();
+    // Seconds since 1970 as local calendar time, and back; mktime resolves summer time.
+    static DateTime FromCalendarTime(std::int64_t seconds);
+    std::int64_t ToCalendarTime() const;
     // Days since 30 December 1899, the fraction being the time of day (automation date).
     double ToAutomationDate() const;
     static DateTime FromAutomationDate(double days);
