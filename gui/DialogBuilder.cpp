@@ -8,6 +8,7 @@
 #include <wx/combobox.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
+#include <wx/arrstr.h>
 #include <wx/textctrl.h>
 
 namespace ovl::gui {
@@ -63,6 +64,20 @@ void DialogBuilder::Build(const std::function<std::string(const ui::TemplateCont
     }
 }
 
+wxString DialogBuilder::WrappedText(const wxString& text, int width) const {
+    wxString wrapped, line;
+    for (const wxString& word : wxSplit(text, ' ', 0)) {
+        const wxString longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && m_dialog->GetTextExtent(longer).GetWidth() > width) {
+            wrapped += line + "\n";
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return wrapped + line;
+}
+
 wxWindow* DialogBuilder::Window(int id) const {
     const auto found = m_windows.find(TemplateId(id));
     return found == m_windows.end() ? nullptr : found->second;
@@ -102,8 +117,20 @@ wxWindow* DialogBuilder::Make(const ui::TemplateControl& control, const wxString
     }
     case ControlKind::CheckBox:
         return new wxCheckBox(parent, id, text, at, size);
+    case ControlKind::MultiLineCheckBox: {
+        // The box beside the caption takes about the height of a line.
+        const int boxWidth = m_dialog->GetCharHeight() + 6;
+        return new wxCheckBox(parent, id, WrappedText(text, size.GetWidth() - boxWidth), at,
+                              size);
+    }
     case ControlKind::Label:
         return new wxStaticText(parent, id, text, at, size, wxST_NO_AUTORESIZE);
+    case ControlKind::RightLabel:
+        return new wxStaticText(parent, id, text, at, size,
+                                wxST_NO_AUTORESIZE | wxALIGN_RIGHT);
+    case ControlKind::MultiLineEdit:
+        return new wxTextCtrl(parent, id, text, at, size,
+                              wxTE_MULTILINE | wxHSCROLL | wxTE_DONTWRAP);
     case ControlKind::SunkenLabel:
         return new wxStaticText(parent, id, text, at, size,
                                 wxST_NO_AUTORESIZE | wxBORDER_SUNKEN);

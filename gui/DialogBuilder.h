@@ -33,6 +33,8 @@ public:
 
 private:
     wxWindow* Make(const ui::TemplateControl& control, const wxString& text, const Factory& factory);
+    // The text broken into lines at spaces so that each fits the width.
+    wxString WrappedText(const wxString& text, int width) const;
 
     wxDialog* m_dialog;
     const ui::DialogTemplate& m_layout;

@@ -4,6 +4,9 @@
 #include "gui/AboutDialog.h"
 #include "gui/AppIcon.h"
 #include "gui/CreateIngredientDialog.h"
+#include "gui/ErrorReportDialog.h"
+#include "gui/SupplierNoticeDialog.h"
+#include "gui/SupplierSelectionDialog.h"
 #include "gui/TermsDialog.h"
 #include "gui/WxText.h"
 
@@ -308,18 +311,31 @@ std::optional<ui::CreatedIngredient> MainDialogView::RunCreateIngredient(std::in
     return ui::CreatedIngredient{dialog.NewIngredientId(), dialog.FrenchName()};
 }
 
-bool MainDialogView::RunSupplierSelection(bool&) {
-    // The supplier selection dialog is not part of this version.
-    return false;
+bool MainDialogView::RunSupplierSelection(bool& strictFilter) {
+    CovlnutriimportApp& app = m_actions.App();
+    SupplierChoice choice(app.CentralDb(), app.ProvCache(), app.AccountId());
+    SupplierSelectionDialog dialog(this, choice, app.Settings(), app.Messages());
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    strictFilter = dialog.StrictFilter();
+    return true;
 }
 
-void MainDialogView::RunSupplierNotice() {}
+void MainDialogView::RunSupplierNotice() {
+    CovlnutriimportApp& app = m_actions.App();
+    ui::CheckSupplierUpdates(app.ProvCache(), app.Settings(), [&](std::int64_t acknowledged) {
+        SupplierNoticeDialog dialog(this, app.ProvCache(), app.Settings(), acknowledged);
+        dialog.ShowModal();
+    });
+}
 
-bool MainDialogView::RunErrorReport(std::int32_t, const std::string&, const std::string&,
-                                    const std::string&) {
-    // Error reports are not part of this version.
-    wxBell();
-    return false;
+bool MainDialogView::RunErrorReport(std::int32_t productId, const std::string& name,
+                                    const std::string& supplier, const std::string& reference) {
+    CovlnutriimportApp& app = m_actions.App();
+    ErrorReports reports(app.CentralDb(), app.AccountId());
+    ErrorReportDialog dialog(this, reports, app.Messages(),
+                             ui::ReportedProduct{productId, name, supplier, reference});
+    return dialog.ShowModal() == wxID_OK;
 }
 
 } // namespace ovl::gui

@@ -3,6 +3,9 @@
 #include "gui/WxText.h"
 
 #include <wx/clipbrd.h>
+#include <wx/utils.h>
+
+#include <algorithm>
 
 namespace ovl::gui {
 
@@ -38,6 +41,52 @@ void WxTextField::SetText(const std::string& text) {
 
 std::string WxTextField::GetText() const {
     return FromWx(m_field->GetValue());
+}
+
+namespace {
+
+std::string WithCrLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+std::string WithoutCr(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            out += text[i];
+    return out;
+}
+
+} // namespace
+
+void WxTextArea::SetText(const std::string& text) {
+    m_accepted = ToWx(WithoutCr(text));
+    m_field->SetValue(m_accepted);
+}
+
+std::string WxTextArea::GetText() const {
+    return WithCrLf(FromWx(m_field->GetValue()));
+}
+
+bool WxTextArea::LimitLength() {
+    if (m_nMaxLength == 0 || GetText().size() <= m_nMaxLength) {
+        m_accepted = m_field->GetValue();
+        return true;
+    }
+    const long caret = m_field->GetInsertionPoint();
+    const long growth = static_cast<long>(m_field->GetValue().length() - m_accepted.length());
+    m_field->ChangeValue(m_accepted);
+    m_field->SetInsertionPoint(std::max(0L, caret - std::max(0L, growth)));
+    wxBell();
+    return false;
 }
 
 // ---- Combo boxes ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "ui/Controls.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
@@ -49,6 +50,36 @@ public:
 
 private:
     wxTextCtrl* m_field;
+};
+
+// A multi-line edit whose text the logic keeps with "\r\n" line ends; the control shows
+// "\n". The toolkit cannot limit a multi-line edit here, so the view calls LimitLength after
+// each change: typing beyond the limit is taken back.
+class WxTextArea : public ui::TextArea {
+public:
+    explicit WxTextArea(wxTextCtrl* field) : m_field(field) {}
+    void SetText(const std::string& text) override;
+    std::string GetText() const override;
+    void SetReadOnly(bool readOnly) override { m_field->SetEditable(!readOnly); }
+    bool IsReadOnly() const override { return !m_field->IsEditable(); }
+    void SetMaxLength(std::size_t length) override { m_nMaxLength = length; }
+    // False when the change went beyond the limit and was taken back.
+    bool LimitLength();
+
+private:
+    wxTextCtrl* m_field;
+    std::size_t m_nMaxLength = 0;
+    wxString m_accepted;
+};
+
+class WxCheckBox : public ui::CheckBox {
+public:
+    explicit WxCheckBox(wxCheckBox* box) : m_box(box) {}
+    void SetChecked(bool checked) override { m_box->SetValue(checked); }
+    bool IsChecked() const override { return m_box->GetValue(); }
+
+private:
+    wxCheckBox* m_box;
 };
 
 // An editable combo box or a drop-down list; item data is kept beside the items.

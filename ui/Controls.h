@@ -45,6 +45,29 @@ public:
     virtual std::string GetText() const = 0;
 };
 
+// A multi-line edit. SetText raises the change notice; a read-only one takes no typing.
+class TextArea : public TextField {
+public:
+    virtual void SetReadOnly(bool readOnly) = 0;
+    virtual bool IsReadOnly() const = 0;
+    // The most characters the user can type.
+    virtual void SetMaxLength(std::size_t length) = 0;
+};
+
+class CheckBox {
+public:
+    virtual ~CheckBox() = default;
+    virtual void SetChecked(bool checked) = 0;
+    virtual bool IsChecked() const = 0;
+};
+
+// How a modal dialog ends: with OK or cancelled.
+class DialogEnding {
+public:
+    virtual ~DialogEnding() = default;
+    virtual void EndDialog(bool ok) = 0;
+};
+
 // A combo box whose items carry an integer; the editable kind also has its own edit text.
 class ComboBox {
 public:

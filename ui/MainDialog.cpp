@@ -10,6 +10,7 @@
 #include "import/IngredientValues.h"
 #include "platform/DbException.h"
 #include "platform/SettingsStore.h"
+#include "suppliers/SupplierChoice.h"
 #include "ui/ListSorting.h"
 #include "ui/MainDialogLayout.h"
 #include "ui/PaneText.h"
@@ -213,7 +214,17 @@ void CovlnutriimportDlg::OnCloseRequest() {
         m_host.EndDialog();
 }
 
+bool CovlnutriimportDlg::HasAccount() {
+    if (App().AccountId() != -1)
+        return true;
+    // Nothing the dialog would store could be kept: say which setting is missing.
+    App().Messages().ShowMessage(SupplierChoice::NoAccountMessage(), MessageIcon::Exclamation);
+    return false;
+}
+
 void CovlnutriimportDlg::RunSupplierSelection() {
+    if (!HasAccount())
+        return;
     bool strict = m_bStrictSupplierFilter;
     if (!m_host.RunSupplierSelection(strict))
         return;
@@ -581,6 +592,8 @@ void CovlnutriimportDlg::OnReport() {
         return;
     }
     Guarded([&] {
+        if (!HasAccount())
+            return;
         if (m_host.RunErrorReport(RefItemData(row), m_refModel.CellText(row, 1),
                                   m_refModel.CellText(row, 0), m_refModel.CellText(row, 2)))
             m_c.reportButton.Enable(false);

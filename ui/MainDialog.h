@@ -196,6 +196,8 @@ private:
     void ImportInto(std::int32_t productId, std::int32_t ingredientId);
     void CompareValueTexts();
     void RunSupplierSelection();
+    // False, after saying so, when the installation has no account to store its choices under.
+    bool HasAccount();
 
     AppActions& m_actions;
     MainDialogControls m_c;

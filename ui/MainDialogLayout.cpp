@@ -118,4 +118,40 @@ const DialogTemplate& AboutTemplate() {
     return kTemplate;
 }
 
+const DialogTemplate& SupplierListTemplate() {
+    using K = ControlKind;
+    namespace ids = supplier_ids;
+    static const DialogTemplate kTemplate{
+        373,
+        370,
+        {
+            {1, K::DefaultButton, {188, 344, 50, 14}, 2033, {}, true},
+            {2, K::Button, {286, 344, 50, 14}, 2034},
+            {ids::kList, K::ListView, {7, 22, 359, 309}},
+            {ids::kCaption, K::Label, {7, 8, 181, 8}, 2030},
+            {ids::kFilter, K::Edit, {270, 7, 96, 14}},
+            {ids::kFilterCaption, K::RightLabel, {203, 8, 61, 8}, 2051},
+            {ids::kStrict, K::MultiLineCheckBox, {7, 342, 160, 21}, 2052},
+        },
+    };
+    return kTemplate;
+}
+
+const DialogTemplate& ErrorReportTemplate() {
+    using K = ControlKind;
+    namespace ids = supplier_ids;
+    static const DialogTemplate kTemplate{
+        309,
+        176,
+        {
+            {1, K::DefaultButton, {65, 155, 50, 14}, 2033, {}, true},
+            {2, K::Button, {194, 155, 50, 14}, 2034},
+            {ids::kReportCaption, K::Label, {7, 7, 295, 8}, 2062},
+            {ids::kProduct, K::ReadOnlyEdit, {27, 22, 275, 14}},
+            {ids::kReport, K::MultiLineEdit, {27, 46, 275, 92}},
+        },
+    };
+    return kTemplate;
+}
+
 } // namespace ovl::ui

@@ -20,6 +20,9 @@ enum class ControlKind {
     MultiLineButton,
     CheckBox,
     Label,
+    RightLabel,
+    MultiLineCheckBox, // its caption wraps at its width
+    MultiLineEdit,     // both scroll bars, no word wrap
     SunkenLabel,
     CentredSunkenLabel,
     Separator, // a grey rectangle
@@ -78,5 +81,18 @@ const DialogTemplate& TermsTemplate();
 
 // The about box: 207 x 103 dialog units, fixed texts.
 const DialogTemplate& AboutTemplate();
+
+// Control identifiers of the supplier dialogs and of the error report.
+namespace supplier_ids {
+constexpr int kList = 1033, kCaption = 1042, kFilter = 1044, kFilterCaption = 1047;
+constexpr int kStrict = 1046;
+constexpr int kReportCaption = 1051, kProduct = 1049, kReport = 1050;
+} // namespace supplier_ids
+
+// The supplier selection, also the supplier update notice: 373 x 370 dialog units.
+const DialogTemplate& SupplierListTemplate();
+
+// The error report: 309 x 176 dialog units.
+const DialogTemplate& ErrorReportTemplate();
 
 } // namespace ovl::ui

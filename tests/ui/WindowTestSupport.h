@@ -13,12 +13,14 @@
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/StartedApp.h"
 #include "tests/support/StartupFixture.h"
+#include "ui/ListCtrlEx.h"
 #include "ui/MainDialog.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -124,6 +126,73 @@ struct FakeTimer : ui::Timer {
     long m_nNow = 0;
     long m_nDueAt = -1;
     std::function<void()> m_onFire;
+};
+
+struct MemoryTextArea : ui::TextArea {
+    void SetText(const std::string& text) override {
+        m_text = text;
+        if (m_onChange)
+            m_onChange();
+    }
+    std::string GetText() const override { return m_text; }
+    void SetReadOnly(bool readOnly) override { m_bReadOnly = readOnly; }
+    bool IsReadOnly() const override { return m_bReadOnly; }
+    void SetMaxLength(std::size_t length) override { m_nMaxLength = length; }
+    // Typing as the control takes it: nothing into a read-only field, nothing past the limit.
+    void Type(const std::string& text) {
+        if (m_bReadOnly)
+            return;
+        const std::string typed = m_text + text;
+        SetText(m_nMaxLength && typed.size() > m_nMaxLength ? typed.substr(0, m_nMaxLength)
+                                                            : typed);
+    }
+    std::string m_text;
+    bool m_bReadOnly = false;
+    std::size_t m_nMaxLength = 0;
+    std::function<void()> m_onChange;
+};
+
+struct MemoryCheckBox : ui::CheckBox {
+    void SetChecked(bool checked) override { m_bChecked = checked; }
+    bool IsChecked() const override { return m_bChecked; }
+    bool m_bChecked = false;
+};
+
+struct RecordingEnding : ui::DialogEnding {
+    void EndDialog(bool ok) override { m_result = ok; }
+    std::optional<bool> m_result;
+};
+
+// The window of an extended list: what the control asked it to show.
+struct MemoryListCtrlExView : ui::ListCtrlExView {
+    struct Column {
+        std::string heading;
+        ui::ColumnAlignment alignment;
+        int width;
+    };
+    void InsertColumn(int column, const std::string& heading, ui::ColumnAlignment alignment,
+                      int width) override {
+        m_columns.insert(m_columns.begin() + column, Column{heading, alignment, width});
+    }
+    int GetColumnCount() const override { return static_cast<int>(m_columns.size()); }
+    int GetColumnWidth(int column) const override {
+        return m_columns.at(static_cast<size_t>(column)).width;
+    }
+    void SetColumnWidth(int column, int width) override {
+        m_columns.at(static_cast<size_t>(column)).width = width;
+    }
+    void EnableCheckBoxes(bool enable) override { m_bCheckBoxes = enable; }
+    void SetRowCount(int count) override { m_nRows = count, ++m_nRowCountChanges; }
+    void RedrawRow(int) override {}
+    void SetRedraw(bool redraw) override { m_nRefills += redraw ? 1 : 0; }
+    void ShowSortMark(int column, ui::SortMark mark) override { m_marks[column] = mark; }
+    ui::Colour DefaultBackground() const override { return ui::Colour::Rgb(250, 250, 250); }
+    ui::Colour DefaultText() const override { return ui::Colour::Rgb(10, 10, 10); }
+
+    std::vector<Column> m_columns;
+    bool m_bCheckBoxes = false;
+    int m_nRows = 0, m_nRowCountChanges = 0, m_nRefills = 0;
+    std::map<int, ui::SortMark> m_marks;
 };
 
 struct MemoryClipboard : ui::Clipboard {
