@@ -92,8 +92,7 @@ public:
     // Records the view's colours as the defaults.
     void Attach(ListCtrlExView& view);
 
-    void InsertColumn(int column, const std::string& heading, ColumnAlignment alignment,
-                      int width);
+    void InsertColumn(int column, const std::string& heading, ColumnAlignment alignment, int width);
     int GetColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
     void EnableCheckBoxes(bool enable);
@@ -104,7 +103,7 @@ public:
     int InsertItem(const std::string& text);
     void SetItemText(int row, int column, const std::string& text);
     std::string GetItemText(int row, int column) const;
-    // Setting a check state raises the row changed notice, as the user's click does.
+    // A change of check state raises the row changed notice, as the user's click does.
     void SetCheck(int row, bool checked);
     bool GetCheck(int row) const;
     // Deletes every row and the records behind them.
@@ -125,6 +124,8 @@ public:
     int GetSortedColumn() const { return m_nSortedColumn; }
     // How two texts compare under a type: negative, zero or positive, before the direction.
     static int CompareTexts(int type, const std::string& a, const std::string& b);
+    // Two automation dates as points in time: -1, 0 (less than half a second apart) or 1.
+    static int CompareDateValues(double a, double b);
 
     // Drawing: the colours of a cell by cell, row, column, then the defaults.
     CellColours GetCellColours(int row, int column) const;
@@ -155,6 +156,7 @@ private:
     std::vector<Row> m_rows;
     std::vector<std::unique_ptr<ItemData>> m_itemData;
     std::vector<ColumnInfo> m_columns;
+    int m_nColumnCount = 0;
     int m_nSortedColumn = -1;
     Colour m_defaultBackground = kDefaultColour;
     Colour m_defaultText = kDefaultColour;
