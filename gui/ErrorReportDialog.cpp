@@ -23,7 +23,7 @@ ErrorReportDialog::ErrorReportDialog(wxWindow* parent, ErrorReports& reports,
     m_report = std::make_unique<WxTextArea>(report);
     m_ok = std::make_unique<WxButton>(m_builder.Get<wxButton>(wxID_OK));
     m_pLogic = std::make_unique<ui::CSignalErrDlg>(
-        reports, messages, ui::SignalErrControls{*m_product, *m_report, *m_ok}, *this,
+        reports, messages, ui::SignalErrControls{*m_product, *m_report, *m_ok}, Ending(),
         std::move(product));
     // Bound first: the logic's own writes into the report pass through its flag.
     report->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {

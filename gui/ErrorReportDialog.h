@@ -24,6 +24,7 @@ public:
 
 private:
     void EndDialog(bool ok) override { EndModal(ok ? wxID_OK : wxID_CANCEL); }
+    ui::DialogEnding& Ending() { return *this; }
 
     DialogBuilder m_builder;
     std::unique_ptr<WxTextField> m_product;

@@ -40,7 +40,7 @@ SupplierNoticeDialog::SupplierNoticeDialog(wxWindow* parent, const CProvCache& s
     m_heading = std::make_unique<WxLabel>(m_builder.Get<wxStaticText>(ids::kCaption));
     m_ok = std::make_unique<WxButton>(m_builder.Get<wxButton>(wxID_OK));
     m_pLogic = std::make_unique<ui::CProvInfDlg>(
-        suppliers, settings, ui::ProvInfControls{m_list, *m_heading, *m_ok}, *this,
+        suppliers, settings, ui::ProvInfControls{m_list, *m_heading, *m_ok}, Ending(),
         acknowledged);
     m_pLogic->OnInitDialog();
     m_builder.Window(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_pLogic->OnOK(); });

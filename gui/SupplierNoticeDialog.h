@@ -30,6 +30,7 @@ public:
 
 private:
     void EndDialog(bool ok) override { EndModal(ok ? wxID_OK : wxID_CANCEL); }
+    ui::DialogEnding& Ending() { return *this; }
 
     DialogBuilder m_builder;
     ui::CListCtrlEx m_list;

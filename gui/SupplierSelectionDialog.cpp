@@ -33,7 +33,7 @@ SupplierSelectionDialog::SupplierSelectionDialog(wxWindow* parent, SupplierChoic
     m_ok = std::make_unique<WxButton>(m_builder.Get<wxButton>(wxID_OK));
     m_pLogic = std::make_unique<ui::CProvSelDlg>(
         choice, settings, messages,
-        ui::ProvSelControls{m_list, *m_filter, *m_strict, *m_ok, m_timer}, *this);
+        ui::ProvSelControls{m_list, *m_filter, *m_strict, *m_ok, m_timer}, Ending());
     m_pLogic->OnInitDialog();
     BindEvents();
     Centre();

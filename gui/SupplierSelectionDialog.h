@@ -31,6 +31,7 @@ public:
 
 private:
     void EndDialog(bool ok) override { EndModal(ok ? wxID_OK : wxID_CANCEL); }
+    ui::DialogEnding& Ending() { return *this; }
     void BindEvents();
 
     DialogBuilder m_builder;

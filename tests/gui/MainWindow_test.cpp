@@ -3,7 +3,10 @@
 
 #include "app/AppActions.h"
 #include "app/Language.h"
+#include "gui/ErrorReportDialog.h"
 #include "gui/MainDialogView.h"
+#include "gui/SupplierSelectionDialog.h"
+#include "gui/WxListCtrlEx.h"
 #include "gui/TermsDialog.h"
 #include "gui/WxMessageSink.h"
 #include "gui/WxText.h"
@@ -18,7 +21,9 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/checkbox.h>
 #include <wx/clipbrd.h>
+#include <wx/combobox.h>
 #include <wx/init.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
@@ -28,6 +33,7 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -85,7 +91,7 @@ protected:
         if (IsSkipped())
             return;
         test::LoadDemoData(*m_pDatabases, GetParam());
-        WriteSettings("[Config]\nConditions Accepted=1\nAccount Id=1\nProv. Selection Done=1\n");
+        WriteSettings(SettingsText());
         setenv("OVLNUTRI_CENTRAL", m_strCentralConnect.c_str(), 1);
         m_pSettings = std::make_unique<IniSettingsStore>(m_settingsPath);
         m_pRegistry = std::make_unique<RegistryFile>(Folder() / "config" / "Varnel" / "Ovalane" /
@@ -96,20 +102,76 @@ protected:
         m_pApp = test::StartApplication(*m_pSettings, *m_pRegistry, m_messages, lockFolder);
         ASSERT_TRUE(m_pApp) << "the start-up did not reach the window";
         m_pActions = std::make_unique<AppActions>(*m_pApp);
+        if (OpensWindowAtSetUp())
+            OpenWindow();
+    }
+    virtual bool OpensWindowAtSetUp() const { return true; }
+    // The settings file the run starts with.
+    virtual std::string SettingsText() const {
+        return "[Config]\nConditions Accepted=1\nAccount Id=1\nProv. Selection Done=1\n"
+               "[Providers list info]\nLast Prov Update=01/01/2099\n";
+    }
+    void OpenWindow() {
         m_pWindow = new gui::MainDialogView(nullptr, *m_pActions);
         m_pWindow->Show();
         m_pWindow->InitDialog();
         wxYield();
     }
+    void CloseWindow() {
+        m_pWindow->Destroy();
+        m_pWindow = nullptr;
+        wxYield();
+    }
     void TearDown() override {
         if (m_pWindow)
             m_pWindow->Destroy();
+        m_pWindow = nullptr;
         wxYield();
         m_pActions.reset();
         if (m_pApp)
             m_pApp->ShutDown();
         unsetenv("OVLNUTRI_CENTRAL");
         SetLanguage(0);
+    }
+
+    // Opens a modal dialog with `open` and drives it with `drive` once it is shown. A dialog
+    // still open after `drive` and thirty seconds is ended, and the test fails.
+    template <class Dialog>
+    Dialog* DriveModal(const std::function<void()>& open,
+                       const std::function<void(Dialog&)>& drive) {
+        Dialog* seen = nullptr;
+        wxTimer poll;
+        const auto started = std::chrono::steady_clock::now();
+        poll.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            Dialog* dialog = OpenModal<Dialog>();
+            if (dialog && !seen) {
+                seen = dialog;
+                poll.Stop();
+                drive(*dialog);
+                if (dialog->IsModal())
+                    poll.Start(200);
+            } else if (dialog && std::chrono::steady_clock::now() - started >
+                                     std::chrono::seconds(30)) {
+                ADD_FAILURE() << "the dialog did not end";
+                dialog->EndModal(wxID_ABORT);
+            }
+        });
+        poll.Start(100);
+        open();
+        poll.Stop();
+        return seen;
+    }
+    template <class Dialog> static Dialog* OpenModal() {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* dialog = dynamic_cast<Dialog*>(window); dialog && dialog->IsModal())
+                return dialog;
+        return nullptr;
+    }
+    void ClickCheckBox(wxListCtrl* list, long row) {
+        wxRect rect;
+        ASSERT_TRUE(list->GetItemRect(row, rect));
+        // The check box stands at the start of the row.
+        ClickAt(list->ClientToScreen(rect.GetPosition() + wxPoint(10, rect.height / 2)));
     }
 
     template <class T> T* Control(int id) { return static_cast<T*>(m_pWindow->Control(id)); }
@@ -139,8 +201,9 @@ protected:
         ClickAt(list->ClientToScreen(rect.GetPosition() + wxPoint(20, rect.height / 2)));
     }
     // Saves what the screen shows of the window, for the README.
-    void Screenshot(const char* path) {
-        const wxRect r = m_pWindow->GetScreenRect();
+    void Screenshot(const char* path) { ScreenshotOf(m_pWindow, path); }
+    void ScreenshotOf(wxWindow* window, const char* path) {
+        const wxRect r = window->GetScreenRect();
         const std::string command = "import -window root -crop " + std::to_string(r.width) +
                                     "x" + std::to_string(r.height) + "+" + std::to_string(r.x) +
                                     "+" + std::to_string(r.y) + " '" + path + "'";
@@ -245,7 +308,112 @@ TEST(TermsDialogTest, AcceptNeedsBothBoxes) {
     EXPECT_EQ(settings.GetInt("Config", "Conditions Accepted", -1), 1);
 }
 
+
+// The first start without a supplier selection: the window opens the selection by itself.
+class FirstStartWindowTest : public MainWindowTest {
+protected:
+    // The test opens the window itself, to drive the dialog it opens.
+    bool OpensWindowAtSetUp() const override { return false; }
+    // Account 3 has selected no supplier yet.
+    std::string SettingsText() const override {
+        return "[Config]\nConditions Accepted=1\nAccount Id=3\n"
+               "[Providers list info]\nLast Prov Update=01/01/2099\n";
+    }
+};
+
+TEST_P(FirstStartWindowTest, TheSelectionOpensOnceAndTheComboFollowsIt) {
+    ASSERT_EQ(m_pSettings->GetInt("Config", "Prov. Selection Done", 0), 0);
+    std::vector<std::string> ticked;
+    auto* opened = DriveModal<gui::SupplierSelectionDialog>(
+        [&] { OpenWindow(); },
+        [&](gui::SupplierSelectionDialog& dialog) {
+            auto* list = static_cast<wxListCtrl*>(dialog.FindWindow(1033));
+            ASSERT_NE(list, nullptr);
+            ASSERT_GE(list->GetItemCount(), 3);
+            Pause(200);
+            for (long row : {0L, 2L}) {
+                ClickCheckBox(list, row);
+                Pause(100);
+                ticked.push_back(gui::FromWx(list->GetItemText(row, 1)));
+            }
+            EXPECT_TRUE(dialog.List().GetCheck(0));
+            EXPECT_FALSE(dialog.List().GetCheck(1));
+            EXPECT_TRUE(dialog.List().GetCheck(2));
+            if (const char* path = std::getenv("OVL_SUPPLIERS_SCREENSHOT"))
+                ScreenshotOf(&dialog, path);
+            ClickOn(dialog.FindWindow(wxID_OK));
+            WaitFor([&] { return !dialog.IsModal(); });
+        });
+    ASSERT_NE(opened, nullptr) << "the first start did not open the supplier selection";
+    EXPECT_EQ(m_pSettings->GetInt("Config", "Prov. Selection Done", 0), 1);
+    auto* supplierBox = Control<wxComboBox>(ids::kSupplier);
+    std::vector<std::string> inCombo;
+    for (unsigned i = 0; i < supplierBox->GetCount(); ++i)
+        inCombo.push_back(gui::FromWx(supplierBox->GetString(i)));
+    std::sort(ticked.begin(), ticked.end());
+    std::sort(inCombo.begin(), inCombo.end());
+    EXPECT_EQ(inCombo, ticked);
+
+    // The next start opens it no more.
+    CloseWindow();
+    auto* again = DriveModal<gui::SupplierSelectionDialog>(
+        [&] { OpenWindow(); }, [](gui::SupplierSelectionDialog& dialog) {
+            dialog.EndModal(wxID_CANCEL);
+        });
+    EXPECT_EQ(again, nullptr);
+}
+
+TEST_P(MainWindowTest, AReportIsSentOnceThenShownReadOnly) {
+    auto* refList = Control<wxListCtrl>(ids::kRefList);
+    wxWindow* reportButton = m_pWindow->Control(ids::kReport);
+    TypeInto(ids::kName, "chocolat noir");
+    ASSERT_TRUE(WaitFor([&] { return refList->GetItemCount() > 0; }));
+    ClickRow(refList, 0);
+    ASSERT_TRUE(WaitFor([&] { return reportButton->IsEnabled(); }));
+
+    const std::string typed = "Teneur en sucres \"50%\" fausse";
+    auto* sent = DriveModal<gui::ErrorReportDialog>(
+        [&] { ClickOn(reportButton); },
+        [&](gui::ErrorReportDialog& dialog) {
+            EXPECT_FALSE(dialog.HasExistingReport());
+            auto* report = static_cast<wxTextCtrl*>(dialog.FindWindow(1050));
+            report->SetFocus();
+            wxYield();
+            m_sim.Text(typed.c_str());
+            wxYield();
+            ASSERT_TRUE(WaitFor([&] { return dialog.FindWindow(wxID_OK)->IsEnabled(); }))
+                << gui::FromWx(report->GetValue());
+            if (const char* path = std::getenv("OVL_REPORT_SCREENSHOT"))
+                ScreenshotOf(&dialog, path);
+            ClickOn(dialog.FindWindow(wxID_OK));
+            WaitFor([&] { return !dialog.IsModal(); });
+        });
+    ASSERT_NE(sent, nullptr) << "the report did not open";
+    EXPECT_FALSE(reportButton->IsEnabled());
+
+    ClickRow(refList, 0);
+    ASSERT_TRUE(WaitFor([&] { return reportButton->IsEnabled(); }));
+    std::string shown;
+    bool readOnly = false, okEnabled = true;
+    DriveModal<gui::ErrorReportDialog>(
+        [&] { ClickOn(reportButton); },
+        [&](gui::ErrorReportDialog& dialog) {
+            auto* report = static_cast<wxTextCtrl*>(dialog.FindWindow(1050));
+            shown = gui::FromWx(report->GetValue());
+            readOnly = !report->IsEditable();
+            okEnabled = dialog.FindWindow(wxID_OK)->IsEnabled();
+            ClickOn(dialog.FindWindow(wxID_CANCEL));
+            WaitFor([&] { return !dialog.IsModal(); });
+        });
+    EXPECT_TRUE(readOnly);
+    EXPECT_FALSE(okEnabled);
+    EXPECT_EQ(shown.find("Erreur d\xE9j\xE0 signal\xE9" "e le "), 0u) << shown;
+    EXPECT_NE(shown.find(":\n\n" + typed), std::string::npos) << shown;
+}
+
 INSTANTIATE_TEST_SUITE_P(Demo, MainWindowTest, testing::Values(Backend::Sqlite),
+                         test::BackendParamName);
+INSTANTIATE_TEST_SUITE_P(Demo, FirstStartWindowTest, testing::Values(Backend::Sqlite),
                          test::BackendParamName);
 
 // A failed toolkit assertion would open a box that blocks a run without a user.
