@@ -343,9 +343,7 @@ void CListCtrlEx::SetItemUserData(int row, std::intptr_t value) {
 }
 
 std::optional<std::intptr_t> CListCtrlEx::GetItemUserData(int row) const {
-    if (row < 0 || row >= GetItemCount())
-        return std::nullopt;
-    const ItemData* data = m_rows[static_cast<std::size_t>(row)].data;
+    const ItemData* data = DataAt(row);
     if (!data)
         return std::nullopt;
     return data->userValue;
@@ -445,24 +443,23 @@ int CListCtrlEx::CompareDateValues(double a, double b) {
 }
 
 CellColours CListCtrlEx::GetCellColours(int row, int column) const {
-    const auto resolve = [this](Colour background, Colour text) {
-        return CellColours{background.isDefault ? m_defaultBackground : background,
-                           text.isDefault ? m_defaultText : text};
-    };
-    const ItemData* data =
-        row >= 0 && row < GetItemCount() ? m_rows[static_cast<std::size_t>(row)].data : nullptr;
-    if (data) {
+    if (const ItemData* data = DataAt(row)) {
         const auto cell = std::find_if(data->cells.begin(), data->cells.end(),
                                        [column](const CellInfo& c) { return c.column == column; });
         if (cell != data->cells.end() && HasColour(cell->background, cell->text))
-            return resolve(cell->background, cell->text);
+            return Resolve(cell->background, cell->text);
         if (HasColour(data->background, data->text))
-            return resolve(data->background, data->text);
+            return Resolve(data->background, data->text);
     }
     const ColumnInfo* info = FindColumnInfo(column);
     if (info && HasColour(info->background, info->text))
-        return resolve(info->background, info->text);
-    return {m_defaultBackground, m_defaultText};
+        return Resolve(info->background, info->text);
+    return Resolve(kDefaultColour, kDefaultColour);
+}
+
+CellColours CListCtrlEx::GetRowColours(int row) const {
+    const ItemData* data = DataAt(row);
+    return data ? Resolve(data->background, data->text) : Resolve(kDefaultColour, kDefaultColour);
 }
 
 void CListCtrlEx::OnRowSelected(int row) {
@@ -489,6 +486,15 @@ const CListCtrlEx::Row& CListCtrlEx::RowAt(int row) const {
 void CListCtrlEx::NotifyChanged(int row) {
     if (m_onItemChanged)
         m_onItemChanged(row);
+}
+
+const ItemData* CListCtrlEx::DataAt(int row) const {
+    return row >= 0 && row < GetItemCount() ? m_rows[static_cast<std::size_t>(row)].data : nullptr;
+}
+
+CellColours CListCtrlEx::Resolve(Colour background, Colour text) const {
+    return {background.isDefault ? m_defaultBackground : background,
+            text.isDefault ? m_defaultText : text};
 }
 
 } // namespace ovl::ui

@@ -129,6 +129,8 @@ public:
 
     // Drawing: the colours of a cell by cell, row, column, then the defaults.
     CellColours GetCellColours(int row, int column) const;
+    // For a view that colours whole rows only: the row's record, then the defaults.
+    CellColours GetRowColours(int row) const;
 
     // Events from the view.
     void OnHeaderClick(int column) { SortByColumn(column, true); }
@@ -151,6 +153,9 @@ private:
     Row& RowAt(int row);
     const Row& RowAt(int row) const;
     void NotifyChanged(int row);
+    const ItemData* DataAt(int row) const;
+    // A level's colours, each unset one replaced by the default.
+    CellColours Resolve(Colour background, Colour text) const;
 
     ListCtrlExView* m_pView = nullptr;
     std::vector<Row> m_rows;

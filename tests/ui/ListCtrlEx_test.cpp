@@ -290,6 +290,11 @@ TEST_F(ListCtrlExTest, ColoursComeFromCellThenRowThenDefaults) {
         EXPECT_EQ(list.GetCellColours(c.row, c.column), c.expected)
             << "row " << c.row << ", column " << c.column;
 
+    // A view that colours whole rows takes the row's record and leaves the cells aside.
+    EXPECT_EQ(list.GetRowColours(1), (CellColours{white, blue}));
+    EXPECT_EQ(list.GetRowColours(0), defaults);
+    EXPECT_EQ(list.GetRowColours(2), defaults);
+
     data->background = kDefaultColour;
     EXPECT_EQ(list.GetCellColours(1, 1), (CellColours{view.DefaultBackground(), blue}));
 }
