@@ -64,6 +64,21 @@ void DialogBuilder::Build(const std::function<std::string(const ui::TemplateCont
     }
 }
 
+// The templates were drawn for a narrower font: a caption that does not fit widens its
+// button about its centre instead of being cut.
+wxButton* DialogBuilder::FittedButton(wxWindow* parent, int id, const wxString& text,
+                                      wxRect rect) const {
+    auto* button = new wxButton(parent, id, text, rect.GetPosition(), rect.GetSize(),
+                                wxBU_EXACTFIT);
+    const int needed = button->GetTextExtent(text).GetWidth() + 2 * m_dialog->GetCharWidth();
+    if (needed > rect.width) {
+        rect.x -= (needed - rect.width) / 2;
+        rect.width = needed;
+        button->SetSize(rect);
+    }
+    return button;
+}
+
 wxString DialogBuilder::WrappedText(const wxString& text, int width) const {
     wxString wrapped, line;
     for (const wxString& word : wxSplit(text, ' ', 0)) {
@@ -107,11 +122,12 @@ wxWindow* DialogBuilder::Make(const ui::TemplateControl& control, const wxString
         edit->Hide();
         return edit;
     }
-    case ControlKind::Button:
     case ControlKind::MultiLineButton:
         return new wxButton(parent, id, text, at, size, wxBU_EXACTFIT);
+    case ControlKind::Button:
+        return FittedButton(parent, id, text, rect);
     case ControlKind::DefaultButton: {
-        auto* button = new wxButton(parent, id, text, at, size, wxBU_EXACTFIT);
+        wxButton* button = FittedButton(parent, id, text, rect);
         button->SetDefault();
         return button;
     }

@@ -2,6 +2,7 @@
 
 #include "ui/MainDialogLayout.h"
 
+#include <wx/button.h>
 #include <wx/dialog.h>
 
 #include <functional>
@@ -33,6 +34,7 @@ public:
 
 private:
     wxWindow* Make(const ui::TemplateControl& control, const wxString& text, const Factory& factory);
+    wxButton* FittedButton(wxWindow* parent, int id, const wxString& text, wxRect rect) const;
     // The text broken into lines at spaces so that each fits the width.
     wxString WrappedText(const wxString& text, int width) const;
 

@@ -37,7 +37,13 @@ SupplierNoticeDialog::SupplierNoticeDialog(wxWindow* parent, const CProvCache& s
             return nullptr;
         return new WxListCtrlEx(parent_, control.id, m_list);
     });
-    m_heading = std::make_unique<WxLabel>(m_builder.Get<wxStaticText>(ids::kCaption));
+    // The filter does nothing here; the heading takes its room, so that its date shows whole.
+    m_builder.Window(ids::kFilter)->Hide();
+    m_builder.Window(ids::kFilterCaption)->Hide();
+    auto* heading = m_builder.Get<wxStaticText>(ids::kCaption);
+    const wxRect list = m_builder.Window(ids::kList)->GetRect();
+    heading->SetSize(list.x, heading->GetPosition().y, list.width, heading->GetSize().y);
+    m_heading = std::make_unique<WxLabel>(heading);
     m_ok = std::make_unique<WxButton>(m_builder.Get<wxButton>(wxID_OK));
     m_pLogic = std::make_unique<ui::CProvInfDlg>(
         suppliers, settings, ui::ProvInfControls{m_list, *m_heading, *m_ok}, Ending(),

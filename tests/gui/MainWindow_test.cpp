@@ -5,6 +5,7 @@
 #include "app/Language.h"
 #include "gui/ErrorReportDialog.h"
 #include "gui/MainDialogView.h"
+#include "gui/SupplierNoticeDialog.h"
 #include "gui/SupplierSelectionDialog.h"
 #include "gui/WxListCtrlEx.h"
 #include "gui/TermsDialog.h"
@@ -363,6 +364,41 @@ TEST_P(FirstStartWindowTest, TheSelectionOpensOnceAndTheComboFollowsIt) {
     EXPECT_EQ(again, nullptr);
 }
 
+// A start after suppliers changed: the notice lists them, OK acknowledges today.
+class NoticeWindowTest : public FirstStartWindowTest {
+protected:
+    std::string SettingsText() const override {
+        return "[Config]\nConditions Accepted=1\nAccount Id=1\nProv. Selection Done=1\n"
+               "[Providers list info]\nLast Prov Update=01/01/2025\n";
+    }
+};
+
+TEST_P(NoticeWindowTest, TheNoticeListsTheUpdatedSuppliersAndOkAcknowledges) {
+    std::vector<std::string> names;
+    auto* shown = DriveModal<gui::SupplierNoticeDialog>(
+        [&] { OpenWindow(); },
+        [&](gui::SupplierNoticeDialog& dialog) {
+            auto* list = static_cast<wxListCtrl*>(dialog.FindWindow(1033));
+            for (long row = 0; row < list->GetItemCount(); ++row)
+                names.push_back(gui::FromWx(list->GetItemText(row, 0)));
+            EXPECT_EQ(gui::FromWx(static_cast<wxStaticText*>(dialog.FindWindow(1042))->GetLabelText()),
+                      "Les fournisseurs suivants ont \xE9t\xE9 mis \xE0 jour depuis le 01/01/2025");
+            if (const char* path = std::getenv("OVL_NOTICE_SCREENSHOT")) {
+                Pause(300);
+                ScreenshotOf(&dialog, path);
+            }
+            ClickOn(dialog.FindWindow(wxID_OK));
+            WaitFor([&] { return !dialog.IsModal(); });
+        });
+    ASSERT_NE(shown, nullptr) << "the notice did not open";
+    // Updated in 2025: 4, 7 and 9; supplier 7 is not selected, so it is drawn in blue.
+    EXPECT_EQ(names, (std::vector<std::string>{"S\xFC\xDFwaren M\xFCller GmbH",
+                                               "Pastificio Bellini S.p.A.",
+                                               "\xC9picerie fine Lemoine & Fils"}));
+    EXPECT_NE(m_pSettings->GetString("Providers list info", "Last Prov Update", ""),
+              "01/01/2025");
+}
+
 TEST_P(MainWindowTest, AReportIsSentOnceThenShownReadOnly) {
     auto* refList = Control<wxListCtrl>(ids::kRefList);
     wxWindow* reportButton = m_pWindow->Control(ids::kReport);
@@ -383,8 +419,10 @@ TEST_P(MainWindowTest, AReportIsSentOnceThenShownReadOnly) {
             wxYield();
             ASSERT_TRUE(WaitFor([&] { return dialog.FindWindow(wxID_OK)->IsEnabled(); }))
                 << gui::FromWx(report->GetValue());
-            if (const char* path = std::getenv("OVL_REPORT_SCREENSHOT"))
+            if (const char* path = std::getenv("OVL_REPORT_SCREENSHOT")) {
+                Pause(300);
                 ScreenshotOf(&dialog, path);
+            }
             ClickOn(dialog.FindWindow(wxID_OK));
             WaitFor([&] { return !dialog.IsModal(); });
         });
@@ -412,6 +450,8 @@ TEST_P(MainWindowTest, AReportIsSentOnceThenShownReadOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Demo, MainWindowTest, testing::Values(Backend::Sqlite),
+                         test::BackendParamName);
+INSTANTIATE_TEST_SUITE_P(Demo, NoticeWindowTest, testing::Values(Backend::Sqlite),
                          test::BackendParamName);
 INSTANTIATE_TEST_SUITE_P(Demo, FirstStartWindowTest, testing::Values(Backend::Sqlite),
                          test::BackendParamName);

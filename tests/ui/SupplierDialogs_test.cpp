@@ -12,6 +12,7 @@
 #include "suppliers/SignalErrDlg.h"
 #include "suppliers/SupplierChoice.h"
 #include "suppliers/SupplierUpdates.h"
+#include "tests/support/DatabaseTest.h"
 #include "tests/ui/WindowTestSupport.h"
 
 #include <set>
@@ -36,7 +37,7 @@ std::set<std::int32_t> StoredSelection(db::Connection& central, int account) {
 
 // The supplier selection on the application's supplier cache.
 class SupplierSelectionTest : public test::WindowTest {
-protected:
+public:
     void OpenSelection() {
         m_pChoice = std::make_unique<SupplierChoice>(m_pApp->CentralDb(), m_pApp->ProvCache(),
                                                      m_pApp->AccountId());
@@ -263,6 +264,7 @@ TEST_P(SupplierSelectionTest, TheMainWindowFollowsAConfirmedSelection) {
 TEST_P(SupplierSelectionTest, WithoutAnAccountNothingOpensAndTheSettingIsNamed) {
     m_settings.WriteString("Config", "Account Id", "");
     m_settings.WriteInt("Config", "Prov. Selection Done", 0);
+    m_settings.WriteInt("Config", "Strict Prov. Filter", 0); // no selection to keep to
     OpenWindow();
     ASSERT_EQ(m_pApp->AccountId(), -1);
     EXPECT_EQ(m_host.m_nSupplierSelections, 0);
