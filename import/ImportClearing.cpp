@@ -68,8 +68,11 @@ void NullPrepackagedColumns(db::Connection& local, std::int32_t ingredientId) {
 void DeleteMentions(db::Connection& local, std::int32_t ingredientId) {
     try {
         local.ExecuteDirect("DELETE FROM [MSpecifIng] WHERE [ID]=" + Id(ingredientId));
-    } catch (const db::DbException&) {
-        // Mentions that cannot be deleted stay; the clearing goes on.
+    } catch (const db::DbException& e) {
+        // Mentions that cannot be deleted stay; the clearing goes on, unless the transaction
+        // itself is lost.
+        if (db::EndsTransaction(e))
+            throw;
     }
 }
 

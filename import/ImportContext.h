@@ -16,8 +16,10 @@ struct ImportContext {
     int languageIndex = 0;
     // 0: the local database is a server database; anything else: a file database.
     int databaseType = 1;
-    // Set while an import links a legal sales name whose local text differs, when the user
-    // agrees to update the legal names; the caller runs the update after the import.
+    // Set while an import links a legal sales name whose local text differs from the central
+    // one; once the import has committed, the user is asked whether to update the legal names.
+    bool m_bLegalNameDiffers = false;
+    // The user's answer: the caller runs the update after the import.
     bool m_bUpdateLegalNames = false;
 };
 

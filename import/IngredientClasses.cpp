@@ -16,8 +16,11 @@ void EnsureIngredientClass(db::Connection& local, std::int32_t ingredientId, std
         return;
     try {
         classes.AddMembership(ingredientId, classId, kStatusParentClass);
-    } catch (const db::DbException&) {
-        // A class that cannot be added leaves the import to go on without it.
+    } catch (const db::DbException& e) {
+        // A class that cannot be added leaves the import to go on without it, unless the
+        // transaction itself is lost.
+        if (db::EndsTransaction(e))
+            throw;
     }
 }
 
@@ -26,8 +29,11 @@ void RemoveIngredientClass(db::Connection& local, std::int32_t ingredientId, std
         local.ExecuteDirect(
             "DELETE FROM [CategIngre] WHERE ([INGR_ID]=" + std::to_string(ingredientId) +
             ") AND ([CLASS_ID]=" + std::to_string(classId) + ")");
-    } catch (const db::DbException&) {
-        // A class that cannot be removed is left; the operation goes on.
+    } catch (const db::DbException& e) {
+        // A class that cannot be removed is left; the operation goes on, unless the
+        // transaction itself is lost.
+        if (db::EndsTransaction(e))
+            throw;
     }
 }
 

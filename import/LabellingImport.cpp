@@ -27,7 +27,6 @@ constexpr int kLegalNameType = 0;
 constexpr int kComponentType = 1;
 constexpr int kAdditiveCategoryType = 6;
 
-constexpr int kLegalNamesQuestionId = 2050;
 
 std::string Id(std::int32_t id) {
     return std::to_string(id);
@@ -114,8 +113,7 @@ void ImportLegalName(ImportContext& context, const COvlNutriProdSet& product,
         ImportLabel(context, product, product.m_DENOMLEGID, kLegalNameType, ingredient,
                     ingredient.m_PREEM_DENVENT);
     if (label && label->m_bTextDiffers)
-        context.m_bUpdateLegalNames =
-            context.messages.AskYesNo(LoadLangString(kLegalNamesQuestionId));
+        context.m_bLegalNameDiffers = true;
 }
 
 void CopyText(CIngredientsSet& ingredient, db::TextField& column, bool found,

@@ -35,6 +35,9 @@ bool UpdateLegalSalesName(ImportContext& context, const CMsLibCache& central, in
         context.local.ExecuteDirect(UpdateStatement(context.local, central, nCentralRow, nLocalId));
         return true;
     } catch (const db::DbException& e) {
+        // A lost connection or a timeout would fail every row after it: the update stops.
+        if (db::EndsTransaction(e))
+            throw;
         context.messages.ShowMessage(e.Message(), MessageIcon::Exclamation);
         return false;
     }

@@ -1,5 +1,6 @@
 #include "import/ReferenceImport.h"
 
+#include "app/Language.h"
 #include "central/LibCache.h"
 #include "central/OvlNutriCompSet.h"
 #include "central/OvlNutriProdSet.h"
@@ -19,6 +20,9 @@
 namespace ovl {
 
 namespace {
+
+// Whether to update the legal sales names now that they differ.
+constexpr int kLegalNamesQuestionId = 2050;
 
 using namespace nutrient;
 
@@ -135,8 +139,11 @@ void ReferenceImport::CopyNutrientValue(std::int32_t localId) {
 void ReferenceImport::CopyNutrientValueIgnoringErrors(std::int32_t localId) {
     try {
         CopyNutrientValue(localId);
-    } catch (const db::DbException&) {
-        // The automatic value is optional: an ingredient that cannot take it keeps the rest.
+    } catch (const db::DbException& e) {
+        // The automatic value is optional: an ingredient that cannot take it keeps the rest,
+        // unless the transaction itself is lost.
+        if (db::EndsTransaction(e))
+            throw;
     }
 }
 
@@ -193,18 +200,19 @@ bool IsGenericCompositionProduct(ImportContext& context, std::int32_t productId)
 
 IngredientValues ImportReferenceProduct(ImportContext& context, std::int32_t ingredientId,
                                         std::int32_t productId) {
-    LocalTransaction transaction(context);
-    const bool updateLegalNames = context.m_bUpdateLegalNames;
-    try {
+    context.m_bLegalNameDiffers = false;
+    IngredientValues values = [&] {
+        LocalTransaction transaction(context);
         ReferenceImport import(context, ingredientId, productId);
-        IngredientValues values = import.Run();
+        IngredientValues imported = import.Run();
         transaction.Commit();
-        return values;
-    } catch (...) {
-        // The answer to the legal-names question belongs to the import that was undone.
-        context.m_bUpdateLegalNames = updateLegalNames;
-        throw;
-    }
+        return imported;
+    }();
+    // Asked once the import has committed: the kitchen software never waits behind the box.
+    if (context.m_bLegalNameDiffers)
+        context.m_bUpdateLegalNames =
+            context.messages.AskYesNo(LoadLangString(kLegalNamesQuestionId));
+    return values;
 }
 
 } // namespace ovl

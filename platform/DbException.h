@@ -21,4 +21,10 @@ private:
     long m_nNativeError;
 };
 
+// Whether the error leaves the transaction unable to go on: a deadlock or serialization
+// failure (SQLSTATE 40xxx, after which the server may already have rolled it back), a lost
+// connection (08xxx) or a timeout (HYT00, HYT01). Work that ignores a statement's own failure
+// must not ignore these.
+bool EndsTransaction(const DbException& e);
+
 } // namespace ovl::db

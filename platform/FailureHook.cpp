@@ -9,10 +9,12 @@ namespace ovl::db {
 namespace {
 long g_nFailAt = 0;
 long g_nExecuted = 0;
+std::string g_strSqlState = "HY000";
 } // namespace
 
-void FailureHook::FailAtStatement(long n) {
+void FailureHook::FailAtStatement(long n, const char* sqlState) {
     g_nFailAt = n;
+    g_strSqlState = sqlState;
     g_nExecuted = 0;
     s_bArmed = true;
 }
@@ -30,8 +32,8 @@ long FailureHook::ExecutedCount() {
 void FailureHook::CountStatement() {
     ++g_nExecuted;
     if (g_nFailAt > 0 && g_nExecuted == g_nFailAt)
-        throw DbException("Injected failure at statement " + std::to_string(g_nExecuted), "HY000",
-                          -1);
+        throw DbException("Injected failure at statement " + std::to_string(g_nExecuted),
+                          g_strSqlState, -1);
 }
 
 } // namespace ovl::db

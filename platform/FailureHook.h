@@ -7,8 +7,9 @@ namespace ovl::db {
 // a statement pays one test of a plain flag.
 class FailureHook {
 public:
-    // Arms the hook: statement `n` (1-based, counted from this call) will fail; 0 only counts.
-    static void FailAtStatement(long n);
+    // Arms the hook: statement `n` (1-based, counted from this call) will fail with the
+    // SQLSTATE given; 0 only counts.
+    static void FailAtStatement(long n, const char* sqlState = "HY000");
     // Stops counting and failing.
     static void Disarm();
     // Statements executed since the hook was last armed.

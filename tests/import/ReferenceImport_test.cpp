@@ -239,7 +239,9 @@ const char* const kValueTables[] = {
 // Makes a statement number fail from construction on, and always disarms the hook again.
 class FailureGuard {
 public:
-    explicit FailureGuard(long n) { db::FailureHook::FailAtStatement(n); }
+    explicit FailureGuard(long n, const char* sqlState = "HY000") {
+        db::FailureHook::FailAtStatement(n, sqlState);
+    }
     ~FailureGuard() { db::FailureHook::Disarm(); }
     FailureGuard(const FailureGuard&) = delete;
     FailureGuard& operator=(const FailureGuard&) = delete;
@@ -412,6 +414,42 @@ protected:
             RestoreStart();
         }
         return count;
+    }
+
+    // Runs `operation` once per statement with that statement failing by each error that
+    // ends a transaction: a deadlock, a lost connection, a timeout. Even where the operation
+    // ignores a statement's own failure, no such run may commit, and each leaves the local
+    // tables exactly as they were. Returns the number of failures injected.
+    long SweepTransactionLosses(const std::function<bool()>& operation) {
+        const std::string start = LocalSnapshot();
+        long count = 0;
+        {
+            FailureGuard counting(0);
+            EXPECT_TRUE(operation());
+            count = db::FailureHook::ExecutedCount();
+        }
+        RestoreStart();
+        long injected = 0;
+        for (const char* state : {"40001", "08S01", "HYT00"}) {
+            for (long n = 1; n <= count; ++n, ++injected) {
+                SCOPED_TRACE(std::string(state) + " at statement " + std::to_string(n) + " of " +
+                             std::to_string(count));
+                bool committed = false;
+                {
+                    FailureGuard failing(n, state);
+                    try {
+                        committed = operation();
+                    } catch (const db::DbException& e) {
+                        EXPECT_EQ(e.SqlState(), state);
+                    }
+                }
+                EXPECT_FALSE(committed) << "the operation went on and committed";
+                EXPECT_EQ(LocalSnapshot(), start);
+                if (committed)
+                    RestoreStart();
+            }
+        }
+        return injected;
     }
 };
 
@@ -648,10 +686,42 @@ TEST_P(ReferenceImportTest, NoFailingStatementLeavesAHalfWrittenImport) {
     EXPECT_NE(values.m_strText.find("Composition : Cacao : 25 %\r\n"), std::string::npos);
 }
 
-TEST_P(ReferenceImportTest, AFailedImportForgetsTheLegalNamesAnswer) {
-    // The central legal name now differs from the local label by its case only: the import
-    // asks, and the answer Yes asks for an update after the import.
+// Writes the answer to the legal-names question into its sink when it is asked, after
+// checking from a connection of its own that the import is already committed.
+class CommittedCheckingSink : public test::RecordingMessageSink {
+public:
+    explicit CommittedCheckingSink(std::function<void()> check) : m_check(std::move(check)) {}
+    bool AskYesNo(const std::string& text) override {
+        m_check();
+        return RecordingMessageSink::AskYesNo(text);
+    }
+
+private:
+    std::function<void()> m_check;
+};
+
+TEST_P(ReferenceImportTest, TheLegalNamesQuestionComesOnceTheImportIsCommitted) {
+    // The central legal name now differs from the local label by its case only.
     RunCentral("UPDATE OVLNUTRIMSLIB SET LIBELLE_FR='CONFITURE' WHERE ID=40;\n");
+    RestoreStart();
+    const auto writtenValues = [&](db::Connection& connection) {
+        return Rows(connection, "SELECT NUTRI_ID FROM NutriIngred WHERE ING_ID=1 AND "
+                                "NUTRI_ID<800 ORDER BY NUTRI_ID");
+    };
+    int asked = 0;
+    CommittedCheckingSink sink([&] {
+        ++asked;
+        // Another connection sees the import whole, and can write beside it: no lock is held.
+        auto other = OpenSecondLocalConnection();
+        EXPECT_NE(writtenValues(*other), "");
+        other->ExecuteDirect("UPDATE Ingredients SET DATE_MAJ=DATE_MAJ WHERE INGRED_ID=2");
+    });
+    ImportContext context{Local(), Central(), Caches(), sink, 0, DatabaseType(), false};
+    ImportReferenceProduct(context, kIngredient, kRich);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(context.m_bUpdateLegalNames);
+
+    // A failed import asks nothing: there is nothing to update after it.
     RestoreStart();
     long count = 0;
     {
@@ -659,17 +729,42 @@ TEST_P(ReferenceImportTest, AFailedImportForgetsTheLegalNamesAnswer) {
         ImportReferenceProduct(Context(), kIngredient, kRich);
         count = db::FailureHook::ExecutedCount();
     }
-    EXPECT_TRUE(Context().m_bUpdateLegalNames);
     EXPECT_EQ(Messages().m_messages.size(), 1u);
-
     RestoreStart(); // a fresh context: the flag is false again
+    Messages().m_messages.clear();
     {
-        // The last statement fails, after the question was answered.
         FailureGuard failing(count);
         EXPECT_THROW(ImportReferenceProduct(Context(), kIngredient, kRich), db::DbException);
     }
-    EXPECT_EQ(Messages().m_messages.size(), 2u);
+    EXPECT_TRUE(Messages().m_messages.empty());
     EXPECT_FALSE(Context().m_bUpdateLegalNames);
+}
+
+TEST_P(ReferenceImportTest, AnErrorThatEndsTheTransactionEndsTheImportWhole) {
+    const long injected = SweepTransactionLosses([&] {
+        ImportReferenceProduct(Context(), kIngredient, kRich);
+        return true;
+    });
+    EXPECT_GT(injected, 150);
+}
+
+TEST_P(ReferenceImportTest, AnErrorThatEndsTheTransactionEndsTheClearingWhole) {
+    SweepTransactionLosses([&] {
+        ClearIngredient(Context(), kIngredient);
+        return true;
+    });
+}
+
+TEST_P(ReferenceImportTest, AnErrorThatEndsTheTransactionEndsTheCreationWhole) {
+    SweepTransactionLosses([&] {
+        CIngredientCreation creation(Context(), kRich);
+        creation.LoadProduct();
+        LocalTransaction transaction(Context());
+        if (!creation.OnOK() || creation.GetNewIngredientId() == -1)
+            return false;
+        transaction.Commit();
+        return true;
+    });
 }
 
 TEST_P(ReferenceImportTest, NoFailingStatementLeavesAHalfClearedIngredient) {

@@ -30,6 +30,9 @@ protected:
     TestCacheProvider& Caches() { return *m_pCaches; }
     ImportContext& Context() { return *m_pContext; }
     RecordingMessageSink& Messages() { return m_messages; }
+    int DatabaseType() const { return IsMariaDb() ? 0 : 1; }
+    // A connection of its own to the local database, as another program would have.
+    std::unique_ptr<db::Connection> OpenSecondLocalConnection() { return m_pLocal->Connect(); }
     // Rebuilds the caches and the context, for instance after changing the language.
     void ResetCaches(int languageIndex = 0);
 
